@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// A fresh, empty folder under the system's temporary folder, removed with all its
+// contents when the object goes away.
+class TempDir {
+public:
+    TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir();
+
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+
+    // Writes `bytes` exactly as given into the file `name`, replacing it.
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+    // The bytes of the file `name`, or an empty string when it cannot be read.
+    std::string ReadFile(const std::string& name) const;
+    void MakeFolder(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
