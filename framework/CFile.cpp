@@ -37,8 +37,7 @@ bool CFileBase::Read(LPVOID buffer, DWORD count, LPDWORD bytesRead, LPOVERLAPPED
                       overlapped) != FALSE;
 }
 
-bool CFileBase::Write(LPCVOID buffer, DWORD count, LPDWORD bytesWritten,
-                      LPOVERLAPPED overlapped) {
+bool CFileBase::Write(LPCVOID buffer, DWORD count, LPDWORD bytesWritten, LPOVERLAPPED overlapped) {
     DWORD ignored = 0;
     return ::WriteFile(m_hFile, buffer, count, bytesWritten != nullptr ? bytesWritten : &ignored,
                        overlapped) != FALSE;
@@ -110,8 +109,7 @@ bool CFile::ReadLine(int index, CString& line) {
     return found;
 }
 
-bool CFile::WriteData(LPCVOID buffer, DWORD count, LPDWORD bytesWritten,
-                      LPOVERLAPPED overlapped) {
+bool CFile::WriteData(LPCVOID buffer, DWORD count, LPDWORD bytesWritten, LPOVERLAPPED overlapped) {
     DWORD written = 0;
     const bool ok = Write(buffer, count, &written, overlapped);
     if (bytesWritten != nullptr) {

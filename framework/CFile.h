@@ -25,8 +25,7 @@ class CFileBase : public CObject {
     // ReadFile.
     virtual bool Read(LPVOID buffer, DWORD count, LPDWORD bytesRead, LPOVERLAPPED overlapped);
     // WriteFile.
-    virtual bool Write(LPCVOID buffer, DWORD count, LPDWORD bytesWritten,
-                       LPOVERLAPPED overlapped);
+    virtual bool Write(LPCVOID buffer, DWORD count, LPDWORD bytesWritten, LPOVERLAPPED overlapped);
     // GetFileSize.
     virtual DWORD GetSize(LPDWORD sizeHigh);
     // SetFilePointer.
@@ -50,8 +49,7 @@ class CFile : public CFileBase {
 
     virtual HANDLE Open(const char* name, DWORD access, DWORD disposition, DWORD shareMode,
                         LPSECURITY_ATTRIBUTES security, DWORD flags, HANDLE hTemplate);
-    virtual bool ReadData(LPVOID buffer, DWORD count, LPDWORD bytesRead,
-                          LPOVERLAPPED overlapped);
+    virtual bool ReadData(LPVOID buffer, DWORD count, LPDWORD bytesRead, LPOVERLAPPED overlapped);
     virtual bool ReadChar(char* value, LPOVERLAPPED overlapped);
     virtual bool ReadShort(short* value, LPOVERLAPPED overlapped);
     virtual bool ReadByte(unsigned char* value, LPOVERLAPPED overlapped);

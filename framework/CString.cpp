@@ -256,9 +256,13 @@ CString CString::Mid(int start, int count) const {
     return CString(Text() + start, count);
 }
 
-CString CString::ToUpper() const { return MapBytes([](int c) { return std::toupper(c); }); }
+CString CString::ToUpper() const {
+    return MapBytes([](int c) { return std::toupper(c); });
+}
 
-CString CString::ToLower() const { return MapBytes([](int c) { return std::tolower(c); }); }
+CString CString::ToLower() const {
+    return MapBytes([](int c) { return std::tolower(c); });
+}
 
 char& CString::ElementAt(int i) {
     i = std::max(i, 0);

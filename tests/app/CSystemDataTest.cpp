@@ -47,12 +47,12 @@ struct ColorAccess {
 };
 
 const ColorAccess kColors[] = {
-    {"CALENDAR_BACK_COLOR", &CSystemData::GetCalendarBackColor,
-     &CSystemData::SetCalendarBackColor, RGB(224, 224, 224)},
-    {"CALENDAR_TEXT_COLOR", &CSystemData::GetCalendarTextColor,
-     &CSystemData::SetCalendarTextColor, RGB(0, 0, 0)},
-    {"WEEKDAY_TEXT_COLOR", &CSystemData::GetWeekdayTextColor,
-     &CSystemData::SetWeekdayTextColor, RGB(0, 0, 0)},
+    {"CALENDAR_BACK_COLOR", &CSystemData::GetCalendarBackColor, &CSystemData::SetCalendarBackColor,
+     RGB(224, 224, 224)},
+    {"CALENDAR_TEXT_COLOR", &CSystemData::GetCalendarTextColor, &CSystemData::SetCalendarTextColor,
+     RGB(0, 0, 0)},
+    {"WEEKDAY_TEXT_COLOR", &CSystemData::GetWeekdayTextColor, &CSystemData::SetWeekdayTextColor,
+     RGB(0, 0, 0)},
     {"SUNDAY_TEXT_COLOR", &CSystemData::GetSundayTextColor, &CSystemData::SetSundayTextColor,
      RGB(255, 0, 0)},
     {"SATDAY_TEXT_COLOR", &CSystemData::GetSatdayTextColor, &CSystemData::SetSatdayTextColor,
@@ -61,10 +61,10 @@ const ColorAccess kColors[] = {
      RGB(255, 255, 255)},
     {"TODAY_EDGE_COLOR", &CSystemData::GetTodayEdgeColor, &CSystemData::SetTodayEdgeColor,
      RGB(0, 192, 192)},
-    {"MEMODAY_MARK_COLOR", &CSystemData::GetMemodayMarkColor,
-     &CSystemData::SetMemodayMarkColor, RGB(255, 255, 0)},
-    {"MEMODAY_EDGE_COLOR", &CSystemData::GetMemodayEdgeColor,
-     &CSystemData::SetMemodayEdgeColor, RGB(192, 128, 0)},
+    {"MEMODAY_MARK_COLOR", &CSystemData::GetMemodayMarkColor, &CSystemData::SetMemodayMarkColor,
+     RGB(255, 255, 0)},
+    {"MEMODAY_EDGE_COLOR", &CSystemData::GetMemodayEdgeColor, &CSystemData::SetMemodayEdgeColor,
+     RGB(192, 128, 0)},
     {"BUTTON_BACK_COLOR", &CSystemData::GetButtonBackColor, &CSystemData::SetButtonBackColor,
      RGB(192, 192, 192)},
     {"BUTTON_TEXT_COLOR", &CSystemData::GetButtonTextColor, &CSystemData::SetButtonTextColor,
@@ -157,12 +157,9 @@ TEST_F(CSystemDataTest, ShortAndOddValuesParseByPosition) {
         COLORREF color;
     };
     const Case cases[] = {
-        {"FFF", RGB(255, 240, 0)},
-        {"F", RGB(240, 0, 0)},
-        {"#FF0000", RGB(15, 240, 0)},
-        {"12345678", RGB(0x12, 0x34, 0x56)},
-        {"GG00zz", RGB(0, 0, 0)},
-        {"0x1234", RGB(0, 0x12, 0x34)},
+        {"FFF", RGB(255, 240, 0)},    {"F", RGB(240, 0, 0)},
+        {"#FF0000", RGB(15, 240, 0)}, {"12345678", RGB(0x12, 0x34, 0x56)},
+        {"GG00zz", RGB(0, 0, 0)},     {"0x1234", RGB(0, 0x12, 0x34)},
     };
     for (const Case& c : cases) {
         WriteValue("MEMODAY_MARK_COLOR", c.value);
@@ -190,14 +187,19 @@ TEST(CSystemDataParseTest, ParseColorReadsThreePairsOfHexDigits) {
     EXPECT_EQ(CSystemData::ParseColor(""), RGB(0, 0, 0));
     EXPECT_EQ(CSystemData::ParseColor(nullptr), RGB(0, 0, 0));
     EXPECT_EQ(CSystemData::ParseColor("123456789ABCDEF"), RGB(0x12, 0x34, 0x56));
-    EXPECT_EQ(CSystemData::ParseColor("\x82\xa0\x82\xa2" "FF"), RGB(0, 0, 255));
+    EXPECT_EQ(CSystemData::ParseColor("\x82\xa0\x82\xa2"
+                                      "FF"),
+              RGB(0, 0, 255));
 }
 
 TEST(CSystemDataParseTest, ParseHexDigitsCountsEveryOtherByteAsZero) {
     EXPECT_EQ(CSystemData::ParseHexDigits("ff", 2), 255u);
     EXPECT_EQ(CSystemData::ParseHexDigits("9A", 2), 0x9Au);
     EXPECT_EQ(CSystemData::ParseHexDigits("x1", 2), 0x01u);
-    EXPECT_EQ(CSystemData::ParseHexDigits("\xff" "1", 2), 0x01u);
+    EXPECT_EQ(CSystemData::ParseHexDigits("\xff"
+                                          "1",
+                                          2),
+              0x01u);
     EXPECT_EQ(CSystemData::ParseHexDigits("1", 2), 0x10u);
     EXPECT_EQ(CSystemData::ParseHexDigits("123456", 4), 0x1234u);
     EXPECT_EQ(CSystemData::ParseHexDigits("", 2), 0u);

@@ -111,9 +111,14 @@ TEST(CDateRangeTest, SettersIgnoreChangesThatWouldPassTheLastDay) {
 TEST(CDateRangeTest, ExtremeInvalidDatesNeverOverflow) {
     // Each operation runs on the extreme values; an overflow would trap the test.
     const int extremes[][3] = {
-        {INT_MAX, INT_MAX, INT_MAX}, {INT_MIN, INT_MIN, INT_MIN}, {INT_MAX, 12, INT_MIN},
-        {INT_MIN, 1, INT_MAX},       {1, INT_MAX, 1},             {-1, 0, 0},
-        {2013, 2, INT_MAX},          {2013, INT_MIN, 1},
+        {INT_MAX, INT_MAX, INT_MAX},
+        {INT_MIN, INT_MIN, INT_MIN},
+        {INT_MAX, 12, INT_MIN},
+        {INT_MIN, 1, INT_MAX},
+        {1, INT_MAX, 1},
+        {-1, 0, 0},
+        {2013, 2, INT_MAX},
+        {2013, INT_MIN, 1},
     };
     for (const auto& fields : extremes) {
         CDate date = MakeDate(fields[0], fields[1], fields[2]);

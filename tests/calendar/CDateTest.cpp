@@ -182,8 +182,7 @@ TEST(CDateTest, NewDatesAreTodaysLocalDate) {
     const CDate today;
     SYSTEMTIME after;
     GetLocalTime(&after);
-    const bool matchesBefore =
-        today == MakeDate(before.wYear, before.wMonth, before.wDay);
+    const bool matchesBefore = today == MakeDate(before.wYear, before.wMonth, before.wDay);
     const bool matchesAfter = today == MakeDate(after.wYear, after.wMonth, after.wDay);
     EXPECT_TRUE(matchesBefore || matchesAfter) << today;
 

@@ -67,8 +67,7 @@ TEST(CFileTest, OpeningAgainClosesTheFirstFile) {
 TEST(CFileTest, TypedWritesAndReadsRoundTripInLittleEndianOrder) {
     TempDir folder;
     CFile file;
-    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), CREATE_ALWAYS),
-              INVALID_HANDLE_VALUE);
+    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), CREATE_ALWAYS), INVALID_HANDLE_VALUE);
     EXPECT_TRUE(file.WriteChar('K', nullptr));
     EXPECT_TRUE(file.WriteShort(0x1234, nullptr));
     EXPECT_TRUE(file.WriteByte(0xFE, nullptr));
@@ -78,8 +77,7 @@ TEST(CFileTest, TypedWritesAndReadsRoundTripInLittleEndianOrder) {
     file.Close();
     EXPECT_EQ(folder.ReadFile("data.bin"), std::string("K\x34\x12\xFE") + "memo");
 
-    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), OPEN_EXISTING),
-              INVALID_HANDLE_VALUE);
+    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), OPEN_EXISTING), INVALID_HANDLE_VALUE);
     char c = 0;
     short value = 0;
     unsigned char byte = 0;
@@ -143,8 +141,7 @@ TEST(CFileTest, ReadLineKeepsCarriageReturnsAndAnUnterminatedLastLine) {
     TempDir folder;
     folder.WriteFile("crlf.txt", "first\r\n\r\nlast");
     CFile file;
-    ASSERT_NE(OpenForReadWrite(file, folder.File("crlf.txt"), OPEN_EXISTING),
-              INVALID_HANDLE_VALUE);
+    ASSERT_NE(OpenForReadWrite(file, folder.File("crlf.txt"), OPEN_EXISTING), INVALID_HANDLE_VALUE);
     CString line;
     EXPECT_TRUE(file.ReadLine(0, line));
     EXPECT_EQ(Text(line), "first\r\n");
