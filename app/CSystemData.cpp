@@ -111,20 +111,15 @@ COLORREF CSystemData::ParseColor(const char* text) {
     return RGB(red & kChannelMask, green & kChannelMask, blue & kChannelMask);
 }
 
-// The text's end counts as zero digits for the rest of the count; the scan never
-// reads past it.
+// Reads exactly `count` bytes: a zero byte counts as the digit 0 and does not end the
+// scan, so the caller hands over at least that many bytes.
 unsigned CSystemData::ParseHexDigits(const char* text, int count) {
     if (text == nullptr) {
         return 0;
     }
     unsigned value = 0;
-    bool ended = false;
     for (int i = 0; i < count; ++i) {
-        value *= kHexBase;
-        ended = ended || text[i] == '\0';
-        if (!ended) {
-            value += HexDigitValue(text[i]);
-        }
+        value = value * kHexBase + HexDigitValue(text[i]);
     }
     return value;
 }
@@ -147,5 +142,9 @@ void CSystemData::WriteColor(const ColorKey& key, COLORREF color) const {
     }
     RVK::CString text;
     text.Format(kColorWriteFormat, GetRValue(color), GetGValue(color), GetBValue(color));
+    if (text.IsEmpty()) {
+        // Formatting ran out of memory; a null value would delete the key instead.
+        return;
+    }
     WritePrivateProfileStringA(kColorSection, key.name, text, m_strIniPath);
 }

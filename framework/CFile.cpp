@@ -102,7 +102,8 @@ bool CFile::ReadLine(int index, CString& line) {
             found = true;
             line += static_cast<char>(byte);
         }
-        if (byte == kLineFeed) {
+        // Counting stops past the wanted line, so a huge file cannot overflow the counter.
+        if (byte == kLineFeed && lineNumber <= index) {
             ++lineNumber;
         }
     }

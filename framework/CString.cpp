@@ -90,16 +90,16 @@ CString& CString::operator+=(char c) {
 }
 
 bool CString::operator==(const char* s) const { return Compare(s) == 0; }
-bool CString::operator!=(const char* s) const { return Compare(s) != 0; }
-bool CString::operator>(const char* s) const { return Compare(s) > 0; }
-bool CString::operator<(const char* s) const { return Compare(s) < 0; }
-bool CString::operator>=(const char* s) const { return Compare(s) >= 0; }
-bool CString::operator<=(const char* s) const { return Compare(s) <= 0; }
 bool CString::operator==(const CString& s) const { return Compare(s.Text()) == 0; }
+bool CString::operator!=(const char* s) const { return Compare(s) != 0; }
 bool CString::operator!=(const CString& s) const { return Compare(s.Text()) != 0; }
+bool CString::operator>(const char* s) const { return Compare(s) > 0; }
 bool CString::operator>(const CString& s) const { return Compare(s.Text()) > 0; }
+bool CString::operator<(const char* s) const { return Compare(s) < 0; }
 bool CString::operator<(const CString& s) const { return Compare(s.Text()) < 0; }
+bool CString::operator>=(const char* s) const { return Compare(s) >= 0; }
 bool CString::operator>=(const CString& s) const { return Compare(s.Text()) >= 0; }
+bool CString::operator<=(const char* s) const { return Compare(s) <= 0; }
 bool CString::operator<=(const CString& s) const { return Compare(s.Text()) <= 0; }
 
 char& CString::operator[](int i) { return ElementAt(i); }
@@ -291,8 +291,9 @@ char* CString::GetBuffer(int n) {
 }
 
 void CString::FreeExtra() {
-    const CString copy(Text());
-    Assign(copy, 0);
+    if (m_pchData != nullptr) {
+        AllocBuffer(GetLength() + 1, false);
+    }
 }
 
 int CString::Find(char c, int start) const {

@@ -35,16 +35,16 @@ class CString : public CObject {
     virtual CString& operator+=(const CString& s);
     virtual CString& operator+=(char c);
     virtual bool operator==(const char* s) const;
-    virtual bool operator!=(const char* s) const;
-    virtual bool operator>(const char* s) const;
-    virtual bool operator<(const char* s) const;
-    virtual bool operator>=(const char* s) const;
-    virtual bool operator<=(const char* s) const;
     virtual bool operator==(const CString& s) const;
+    virtual bool operator!=(const char* s) const;
     virtual bool operator!=(const CString& s) const;
+    virtual bool operator>(const char* s) const;
     virtual bool operator>(const CString& s) const;
+    virtual bool operator<(const char* s) const;
     virtual bool operator<(const CString& s) const;
+    virtual bool operator>=(const char* s) const;
     virtual bool operator>=(const CString& s) const;
+    virtual bool operator<=(const char* s) const;
     virtual bool operator<=(const CString& s) const;
     virtual char& operator[](int i);
 

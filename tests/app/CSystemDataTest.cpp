@@ -146,4 +146,8 @@ TEST(CSystemDataParseTest, ParsingNeverReadsPastTheText) {
               RGB(0, 0, 255));
     EXPECT_EQ(CSystemData::ParseHexDigits("x1", 2), 0x01u);
     EXPECT_EQ(CSystemData::ParseHexDigits("1", 2), 0x10u);
+    EXPECT_EQ(CSystemData::ParseHexDigits("\0"
+                                          "F",
+                                          2),
+              0x0Fu);
 }
