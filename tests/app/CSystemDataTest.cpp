@@ -79,6 +79,12 @@ TEST(CSystemDataInstanceTest, OneInstanceAtATimeWithPathsFromTheBaseFolder) {
     EXPECT_EQ(CSystemData::GetInstance(), first);
 
     EXPECT_TRUE(first->GetMemoDir().IsEmpty());
+    // Without a base folder there is no settings file: nothing may land in WIN.INI.
+    first->SetSundayTextColor(RGB(1, 2, 3));
+    EXPECT_EQ(first->GetSundayTextColor(), RGB(255, 0, 0));
+    char value[16] = {};
+    GetProfileStringA("COLOR_SETTING", "SUNDAY_TEXT_COLOR", "none", value, sizeof value);
+    EXPECT_STREQ(value, "none");
     first->SetBaseDir("C:\\Program Files\\Kalvo");
     EXPECT_EQ(std::string(first->GetBaseDir()), "C:\\Program Files\\Kalvo");
     EXPECT_EQ(std::string(first->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
