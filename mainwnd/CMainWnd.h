@@ -94,35 +94,12 @@ class CMainWnd : public RVK::CWindow {
 protected:
     // Today as the month view and the today command see it.
     virtual CDate GetToday();
-    // ShellExecuteA with the verb "open", no owner, shown normally.
-    virtual void ShellExecute(const char* path);
-    // SHFileOperationA deleting one file to the Recycle Bin, silently; 0 on success.
-    virtual int SHFileOperation(const char* path);
-
-    CDate m_date;
-    COLORREF m_crCalendarBack;
-    COLORREF m_crCalendarText;
-    COLORREF m_crWeekdayText;
-    COLORREF m_crSundayText;
-    COLORREF m_crSatdayText;
-    COLORREF m_crSeldayBack;
-    COLORREF m_crTodayEdge;
-    COLORREF m_crMemodayMark;
-    COLORREF m_crMemodayEdge;
-    COLORREF m_crButtonBack;
-    COLORREF m_crButtonText;
-
-private:
-    bool LoadColors();
-    void BuildMenus();
-    void CreateControls();
-    void ReleaseMenus();
-    int RunKeyCommand(WPARAM key);
-    int RunCommand(int id);
-    bool MoveToMonth(int year, int month);
-    void PaintHeader(RVK::CDC& dc);
-    void PaintDays(RVK::CDC& dc);
-    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row);
+    // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
+    // call: shellapi.h turns that name into a macro in some files only.)
+    virtual void ShellOpen(const char* path);
+    // SHFileOperationA moving one file to the Recycle Bin without asking or showing
+    // anything; 0 on success.
+    virtual int MoveToRecycleBin(const char* path);
 
     RVK::CFont m_font;
     RVK::CMenu m_menuBar;
@@ -134,6 +111,36 @@ private:
     RVK::CMenu m_menuContext;
     RVK::CButton m_buttons[MainWndLayout::kButtonCount];
     RVK::CStatic m_labels[MainWndLayout::kLabelCount];
+    CDate m_date;
     RVK::CBrush m_brBack;
+    // m_brBack's colour.
+    COLORREF m_crCalendarBack;
+    COLORREF m_crCalendarText;
+    COLORREF m_crWeekdayText;
+    COLORREF m_crSundayText;
+    COLORREF m_crSatdayText;
+    COLORREF m_crSeldayBack;
+    COLORREF m_crTodayEdge;
+    COLORREF m_crMemodayMark;
+    COLORREF m_crMemodayEdge;
+    COLORREF m_crButtonBack;
+    COLORREF m_crButtonText;
+    // The class background from before this window; put back when it goes.
+    HBRUSH m_hbrOldClassBack;
     bool m_bMenuBarAttached;
+
+private:
+    bool LoadColors();
+    void BuildMenus();
+    void CreateControls();
+    void DestroyContextMenu();
+    void ForgetMenus();
+    void ReleaseMenus();
+    void SelectDayAt(POINT point);
+    void SelectFirstOfMonth(int year, int month);
+    COLORREF DayTextColor(int dayOfWeek) const;
+    bool HasMemo(const CDate& day);
+    void PaintHeader(RVK::CDC& dc);
+    void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
+    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row);
 };
