@@ -64,6 +64,10 @@ CDate MakeDate(int year, int month, int day) {
     return date;
 }
 
+void PrintTo(const CDate& date, std::ostream* out) {
+    *out << date.GetYear() << "-" << date.GetMonth() << "-" << date.GetDay();
+}
+
 void TestMainWnd::ShellOpen(const char* path) {
     if (useRealShell) {
         CMainWnd::ShellOpen(path);

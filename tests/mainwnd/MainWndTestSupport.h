@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "tests/support/TempDir.h"
 
 CDate MakeDate(int year, int month, int day);
+// Shows a date as GoogleTest reports it: 2013-12-05.
+void PrintTo(const CDate& date, std::ostream* out);
 
 // The main window with a fixed "today", and with the shell's "open" recorded instead of
 // starting an editor, unless a test asks for the real shell.
