@@ -1,7 +1,9 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
+#include <vector>
 
 using namespace MainWndLayout;
 
@@ -110,6 +112,10 @@ TEST_F(CMainWndInputTest, EnterOpensAndDeleteRemovesTheSelectedMemo) {
     WriteMemo("20131205.txt", "again");
     PressKey(VK_DELETE);
     EXPECT_FALSE(MemoExists("20131205.txt"));
+    std::vector<std::string> trashed = {TakeFromTrash("20131205.txt"),
+                                        TakeFromTrash("20131205.txt")};
+    std::sort(trashed.begin(), trashed.end());
+    EXPECT_EQ(trashed, (std::vector<std::string>{"", "again"}));
 }
 
 TEST_F(CMainWndInputTest, EveryKeyPressWritesItsTraceLine) {

@@ -56,6 +56,59 @@ BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
     return TRUE;
 }
 
+// Wine keeps deleted files in the desktop's trash folder (XDG): the file in files\, its
+// origin in info\<name>.trashinfo.
+class Trash {
+public:
+    Trash() {
+        char folder[MAX_PATH] = {};
+        if (GetEnvironmentVariableA("XDG_DATA_HOME", folder, MAX_PATH) > 0) {
+            m_folder = std::string("Z:") + folder + "\\Trash";
+        } else if (GetEnvironmentVariableA("WINEHOMEDIR", folder, MAX_PATH) > 0) {
+            m_folder = std::string(folder).substr(4) + "\\.local\\share\\Trash";
+        }
+        for (char& c : m_folder) {
+            c = c == '/' ? '\\' : c;
+        }
+    }
+
+    // Takes the entry whose origin ends with `origin` out of the trash and answers its
+    // content, or "<none>".
+    std::string Remove(const std::string& origin) {
+        WIN32_FIND_DATAA entry;
+        const HANDLE search = FindFirstFileA((m_folder + "\\info\\*.trashinfo").c_str(), &entry);
+        std::string content = "<none>";
+        if (search == INVALID_HANDLE_VALUE) {
+            return content;
+        }
+        do {
+            const std::string info = m_folder + "\\info\\" + entry.cFileName;
+            if (Read(info).find(origin + "\n") != std::string::npos) {
+                const std::string name = entry.cFileName;
+                const std::string file = m_folder + "\\files\\" + name.substr(0, name.size() - 10);
+                content = Read(file);
+                DeleteFileA(file.c_str());
+                DeleteFileA(info.c_str());
+            }
+        } while (content == "<none>" && FindNextFileA(search, &entry));
+        FindClose(search);
+        return content;
+    }
+
+private:
+    static std::string Read(const std::string& path) {
+        const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        char buffer[1024] = {};
+        DWORD read = 0;
+        ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
+        CloseHandle(file);
+        return std::string(buffer, read);
+    }
+
+    std::string m_folder;
+};
+
 } // namespace
 
 CDate MakeDate(int year, int month, int day) {
@@ -214,6 +267,12 @@ void MainWndTest::ForgetPendingPaint() const { ValidateRect(Window(), nullptr); 
 bool MainWndTest::QuitPosted() {
     MSG msg;
     return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+// The trash records where a file came from as a unix path, which ends like this one.
+std::string MainWndTest::TakeFromTrash(const std::string& name) const {
+    const std::string& path = folder.Path();
+    return Trash().Remove("/" + path.substr(path.rfind('\\') + 1) + "/memo/" + name);
 }
 
 void WhileShown(const char* className, const std::function<void(HWND)>& handle,

@@ -93,6 +93,9 @@ protected:
     RECT PendingPaint() const;
     void ForgetPendingPaint() const;
     bool QuitPosted();
+    // Takes a memo of this test's folder out of the Recycle Bin and answers its content,
+    // or "<none>" when it is not there.
+    std::string TakeFromTrash(const std::string& name) const;
 
     TempDir folder;
     std::unique_ptr<TestMainWnd> wnd;
