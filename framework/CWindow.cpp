@@ -18,7 +18,7 @@ CWindowBase* BoundObject(HWND hwnd) {
 }
 
 // A dialog is told apart by its dialog procedure. Other classes may keep their own data
-// at the same offset of the window's extra bytes (a button or label keeps its font
+// at the same offset of the window's extra bytes (a label or button keeps its image
 // there), so the procedure is only read from windows with a dialog's extra bytes.
 bool IsDialogWindow(HWND hwnd) {
     return ::GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA &&
