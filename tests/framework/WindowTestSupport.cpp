@@ -141,11 +141,3 @@ void CopyFromScreen(HWND hwnd, Canvas& canvas) {
     ::BitBlt(canvas.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ::ReleaseDC(hwnd, dc);
 }
-
-void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}

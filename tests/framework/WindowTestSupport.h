@@ -70,5 +70,3 @@ private:
 void PrintClient(HWND hwnd, Canvas& canvas);
 // Copies what the window shows on the screen into `canvas`.
 void CopyFromScreen(HWND hwnd, Canvas& canvas);
-// Dispatches the messages waiting for this thread.
-void PumpMessages();
