@@ -1,7 +1,7 @@
 #include "mainwnd/CMainWnd.h"
 
-// The commands that ask the user through a dialog. The dialogs are not there yet, so
-// these answer as a cancelled dialog would.
+// The commands that ask the user through a dialog. Until the dialogs exist they do
+// nothing; every way in already reaches them.
 
 int CMainWnd::OnCmdColors() { return 0; }
 
