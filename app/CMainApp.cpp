@@ -25,8 +25,13 @@ constexpr char kMemoIsFileLine2[] = "以下のファイルを削除またはリ�
 constexpr char kCreateFailed[] = "データフォルダの作成に失敗しました";
 constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 
-// GetModuleFileNameA's buffer; a path that fills it has been cut.
-constexpr DWORD kModulePathSize = 260;
+// The longest module path, terminator included, that the program accepts: every path
+// it derives must still fit the platform's ANSI path calls.
+constexpr DWORD kMaxModulePath = MAX_PATH;
+// GetModuleFileNameA may cut a double-byte path at a character boundary short of the
+// buffer's end without reporting it, so it gets room beyond the limit and the length of
+// what it wrote decides.
+constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
 
 constexpr int kMainWndWidth = 400;
 constexpr int kMainWndHeight = 400;
@@ -80,9 +85,9 @@ int CMainApp::ExitInstance() {
 
 // GetModuleFileNameA of the process's own module.
 CString CMainApp::GetModuleDir() {
-    char path[kModulePathSize] = {};
-    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), path, kModulePathSize);
-    if (length == 0 || length >= kModulePathSize) {
+    char path[kModulePathRoom] = {};
+    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), path, kModulePathRoom);
+    if (length == 0 || length >= kMaxModulePath) {
         return CString();
     }
     return FolderOf(path);
