@@ -63,15 +63,6 @@ TEST(CWinAppTest, TheLoopDispatchesUntilTheQuitMessageAndStopsAtOnceOnTheQuitFla
     DestroyWindow(hwnd);
 }
 
-TEST(CMainAppTest, InitAndExitMakeAndDestroyTheSettingsObject) {
-    CMainApp app;
-    EXPECT_TRUE(app.IsKindOf(CWinApp::ClassRecord()));
-    EXPECT_EQ(app.InitInstance(), 1);
-    EXPECT_NE(CSystemData::GetInstance(), nullptr);
-    EXPECT_EQ(app.ExitInstance(), 0);
-    EXPECT_EQ(CSystemData::GetInstance(), nullptr);
-}
-
 TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
     CMainApp app;
     int result = 1;
