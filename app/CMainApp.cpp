@@ -33,6 +33,9 @@ constexpr DWORD kMaxModulePath = MAX_PATH;
 // what it wrote decides.
 constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
 
+// What Run answers when start-up stops; WinMain does not use it.
+constexpr int kRunFailed = -1;
+
 constexpr int kMainWndWidth = 400;
 constexpr int kMainWndHeight = 400;
 
@@ -56,18 +59,18 @@ int CMainApp::Run() {
     CSystemData* data = CSystemData::GetInstance();
     if (data == nullptr) {
         ShowError(kNoSystemData);
-        return -1;
+        return kRunFailed;
     }
     // An empty folder would put the memo folder at the root of the current drive.
     const CString folder = GetModuleDir();
     if (folder.IsEmpty()) {
         ShowError(kModulePathTooLong);
-        return -1;
+        return kRunFailed;
     }
     data->SetBaseDir(folder);
     const CString memoDir = data->GetMemoDir();
     if (!PrepareMemoDir(memoDir)) {
-        return -1;
+        return kRunFailed;
     }
     CMainWnd wnd;
     wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, kMainWndWidth, kMainWndHeight, nullptr);
