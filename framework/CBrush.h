@@ -23,6 +23,7 @@ class CBrushBase : public CGDIObject {
     virtual HBRUSH CreateBrushIndirect(const LOGBRUSH* logBrush);
 
 protected:
+    // Deletes the held brush, then holds `brush`.
     void Replace(HBRUSH brush);
 
     HBRUSH m_hBrush;
@@ -44,6 +45,9 @@ class CBrush : public CBrushBase {
 
     int GetStyle() const { return m_nStyle; }
     COLORREF GetColor() const { return m_crColor; }
+    // Exchanges brushes and parameters, so a brush can be selected before the old one is
+    // deleted.
+    void Swap(CBrush& other);
 
 protected:
     int m_nStyle;

@@ -18,6 +18,8 @@ class CDCBase : public CGDIObject {
     virtual void SetHDC(HDC hdc);
     // SelectObject: answers the object selected before.
     virtual HGDIOBJ SelectObject(HGDIOBJ object);
+    // The drawing wrappers: each calls the platform function of its name (TextOutA,
+    // DrawTextA, GetTextMetricsA for text) on GetHDC() and answers its result.
     virtual BOOL TextOut(int x, int y, const char* text, int count);
     virtual int DrawText(const char* text, int count, RECT* rect, UINT format);
     virtual BOOL GetTextMetrics(TEXTMETRICA* metrics);
@@ -47,13 +49,17 @@ class CDCBase : public CGDIObject {
                         DWORD rop);
     virtual BOOL StretchBlt(int x, int y, int cx, int cy, HDC source, int sourceX, int sourceY,
                             int sourceCx, int sourceCy, DWORD rop);
-    // A memory context compatible with this one; the caller installs it with SetHDC.
+    // CreateCompatibleDC: a memory context compatible with this one. The caller installs
+    // it with SetHDC; the object then deletes it when destroyed.
     virtual HDC CreateCompatibleDC();
+    // DeleteDC.
     virtual BOOL DeleteDC();
 
 protected:
     HDC m_hDC;
     bool m_bDeleteDC;
+    // The context made by CreateCompatibleDC, the only one this object may delete.
+    HDC m_hCreatedDC;
 };
 
 // The painting context: selects pens and brushes through members of its own, so the

@@ -34,9 +34,13 @@ class CFont : public CFontBase {
     CFont(int height, const char* face, bool autoDelete);
     ~CFont() override;
 
+    // CreateFontA; a font that deletes itself first deletes the font it holds.
+    HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
+                     DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                     DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+                     const char* face) override;
     virtual HFONT CreateFont(int height, const char* face, int weight, int italic, int underline,
                              int strikeOut);
-    using CFontBase::CreateFont;
 
 protected:
     bool m_bAutoDelete;

@@ -21,6 +21,7 @@ class CPenBase : public CGDIObject {
     virtual HPEN CreatePenIndirect(const LOGPEN* logPen);
 
 protected:
+    // Deletes the held pen, then holds `pen`.
     void Replace(HPEN pen);
 
     HPEN m_hPen;
@@ -42,6 +43,8 @@ class CPen : public CPenBase {
     int GetStyle() const { return m_nStyle; }
     int GetWidth() const { return m_nWidth; }
     COLORREF GetColor() const { return m_crColor; }
+    // Exchanges pens and parameters, so a pen can be selected before the old one is deleted.
+    void Swap(CPen& other);
 
 protected:
     int m_nStyle;
