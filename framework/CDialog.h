@@ -16,6 +16,7 @@ class CDialog : public CWindow {
     RVK_DECLARE_RUNTIME_CLASS()
 
     explicit CDialog(WORD templateId);
+    // Releases the icon SetIcon loaded.
     ~CDialog() override;
 
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -34,11 +35,15 @@ class CDialog : public CWindow {
     virtual void DoDataExchange(CDataExchange* exchange);
     virtual void OnOK();
     virtual void OnCancel();
-    // Makes icon resource `id` the dialog's small icon (WM_SETICON, ICON_SMALL).
+    // Makes icon resource `id` the dialog's small icon (WM_SETICON, ICON_SMALL). The dialog
+    // keeps the loaded icon and releases it when replaced or when the object is destroyed.
     virtual void SetIcon(WORD id);
 
 protected:
     WORD m_nTemplateId;
+
+private:
+    HICON m_hIcon;
 };
 
 } // namespace RVK

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "framework/CControlWindow.h"
