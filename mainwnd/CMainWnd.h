@@ -1,0 +1,146 @@
+#pragma once
+
+#include <windows.h>
+
+#include "calendar/CDate.h"
+#include "framework/CBrush.h"
+#include "framework/CButton.h"
+#include "framework/CFont.h"
+#include "framework/CMenu.h"
+#include "framework/CStatic.h"
+#include "framework/CString.h"
+#include "framework/CWindow.h"
+#include "mainwnd/MainWndLayout.h"
+
+namespace RVK {
+class CDC;
+}
+
+// The program's one top-level window: the month view of the selected date, the column
+// of navigation buttons and unit labels, the menus, and every command the user gives.
+class CMainWnd : public RVK::CWindow {
+    RVK_DECLARE_RUNTIME_CLASS()
+
+    CMainWnd();
+    CMainWnd(const CMainWnd&) = delete;
+    CMainWnd& operator=(const CMainWnd&) = delete;
+    // Destroys a window that still exists while the handlers still are this class's, and
+    // releases the menus no window took over.
+    ~CMainWnd() override;
+
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam) override;
+    int GetIconId() override;
+
+    // Reads the eleven colours anew and repaints with them; false without settings.
+    virtual bool ReloadColors();
+
+    virtual int OnCmdOpenMemo();
+    virtual int OnCmdDeleteMemo();
+    virtual int OnCmdExit();
+    virtual int OnCmdOptions();
+    virtual int OnCmdColors();
+    virtual int OnCmdRefresh();
+    virtual int OnCmdMemoList();
+    virtual int OnCmdPrevYear();
+    virtual int OnCmdNextYear();
+    virtual int OnCmdPrevMonth();
+    virtual int OnCmdNextMonth();
+    virtual int OnCmdPrevWeek();
+    virtual int OnCmdNextWeek();
+    virtual int OnCmdPrevDay();
+    virtual int OnCmdNextDay();
+    virtual int OnCmdToday();
+    virtual int OnCmdSelectDate();
+    virtual int OnCmdHelp();
+    virtual int OnCmdVersion();
+
+    virtual int OnVkReturn();
+    virtual int OnVkPrior();
+    virtual int OnVkNext();
+    virtual int OnVkHome();
+    virtual int OnVkLeft();
+    virtual int OnVkUp();
+    virtual int OnVkRight();
+    virtual int OnVkDown();
+    virtual int OnVkDelete();
+    virtual int OnVkF();
+    virtual int OnVkL();
+    virtual int OnVkF1();
+    virtual int OnVkF3();
+    virtual int OnVkF5();
+
+    // Asks for a date and selects it when the user confirms; always true.
+    virtual bool SelectDateByDialog();
+
+    // The day of the shown month whose cell holds the client point.
+    virtual bool DayFromPoint(int x, int y, CDate& day);
+
+    // Memo files: one per day in the memo folder. Results are platform error codes:
+    // 0 done (or nothing to delete), 6 not created, 13 no path or not deleted.
+    virtual RVK::CString GetMemoPath(CDate date);
+    virtual RVK::CString GetHelpPath();
+    virtual int OpenMemo(CDate date);
+    virtual int DeleteMemo(CDate date);
+
+protected:
+    // Today as the month view and the today command see it.
+    virtual CDate GetToday();
+    // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
+    // call: shellapi.h turns that name into a macro in some files only.)
+    virtual void ShellOpen(const char* path);
+    // SHFileOperationA moving one file to the Recycle Bin without asking or showing
+    // anything; 0 on success.
+    virtual int MoveToRecycleBin(const char* path);
+
+    RVK::CFont m_font;
+    RVK::CMenu m_menuBar;
+    RVK::CMenu m_menuFile;
+    RVK::CMenu m_menuSettings;
+    RVK::CMenu m_menuView;
+    RVK::CMenu m_menuJump;
+    RVK::CMenu m_menuHelp;
+    RVK::CMenu m_menuContext;
+    RVK::CButton m_buttons[MainWndLayout::kButtonCount];
+    RVK::CStatic m_labels[MainWndLayout::kLabelCount];
+    CDate m_date;
+    RVK::CBrush m_brBack;
+    // m_brBack's colour.
+    COLORREF m_crCalendarBack;
+    COLORREF m_crCalendarText;
+    COLORREF m_crWeekdayText;
+    COLORREF m_crSundayText;
+    COLORREF m_crSatdayText;
+    COLORREF m_crSeldayBack;
+    COLORREF m_crTodayEdge;
+    COLORREF m_crMemodayMark;
+    COLORREF m_crMemodayEdge;
+    COLORREF m_crButtonBack;
+    COLORREF m_crButtonText;
+    // The class background from before this window; put back when it goes.
+    HBRUSH m_hbrOldClassBack;
+    bool m_bMenuBarAttached;
+
+private:
+    bool LoadColors();
+    void BuildMenus();
+    void CreateControls();
+    void DestroyContextMenu();
+    void ForgetMenus();
+    void ReleaseMenus();
+    void SelectDayAt(POINT point);
+    void SelectFirstOfMonth(int year, int month);
+    COLORREF DayTextColor(int dayOfWeek) const;
+    bool HasMemo(const CDate& day);
+    void PaintHeader(RVK::CDC& dc);
+    void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
+    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row);
+};

@@ -1,0 +1,146 @@
+#include "mainwnd/CMainWnd.h"
+
+#include <iostream>
+
+#include "framework/CDC.h"
+#include "framework/CFileFind.h"
+
+using namespace MainWndLayout;
+
+namespace {
+
+// The framework's numbered pen and brush styles.
+constexpr int kSolidPen = 1;
+constexpr int kHollowBrush = 0;
+constexpr int kSolidBrush = 1;
+constexpr int kOnePixel = 0;
+
+constexpr int kSunday = 0;
+constexpr const char* kWeekdayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
+constexpr int kSaturday = 6;
+
+// Days of the month that can be shown: all of them, except in the last supported month,
+// which ends on the last supported day (stepping past it would stay on it forever).
+int DaysShown(const CDate& first) {
+    if (first.GetYear() == CDate::kLastYear && first.GetMonth() == CDate::kLastMonth) {
+        return CDate::kLastDay;
+    }
+    return first.GetDaysInMonth();
+}
+
+CDate FirstOfMonth(const CDate& date) {
+    CDate first(date);
+    first.SetDay(1);
+    return first;
+}
+
+int CellLeft(int column) { return kGridOrigin.x + kCellSize * column; }
+int CellTop(int row) { return kGridOrigin.y + kCellSize * row; }
+
+} // namespace
+
+LRESULT CMainWnd::OnPaint(WPARAM, LPARAM) {
+    std::cout << "CMainWnd::OnPaint()" << std::endl;
+    RVK::CDC dc(BeginPaint());
+    // Everything selected below is deselected again before EndPaint, so that the fonts,
+    // pens and brushes can really be deleted afterwards.
+    const int saved = ::SaveDC(dc.GetHDC());
+    RVK::CFont titleFont(kTitleFontHeight, kFontFace, true);
+    dc.SelectObject(titleFont.GetHFont());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crCalendarText);
+    dc.FillRect(kPanel.left, kPanel.top, kPanel.right - kPanel.left, kPanel.bottom - kPanel.top,
+                m_crCalendarBack);
+
+    const CDate today = GetToday();
+    const CDate first = FirstOfMonth(m_date);
+    RVK::CString title;
+    title.Format("%04d年%02d月", first.GetYear(), first.GetMonth());
+    dc.DrawText(kTitleAt.x, kTitleAt.y, title, 0);
+
+    RVK::CFont dayFont(kDayFontHeight, kFontFace, true);
+    dc.SelectObject(dayFont.GetHFont());
+    PaintHeader(dc);
+    PaintDays(dc, first, today);
+
+    ::RestoreDC(dc.GetHDC(), saved);
+    EndPaint();
+    return 0;
+}
+
+COLORREF CMainWnd::DayTextColor(int dayOfWeek) const {
+    if (dayOfWeek == kSunday) {
+        return m_crSundayText;
+    }
+    return dayOfWeek == kSaturday ? m_crSatdayText : m_crWeekdayText;
+}
+
+void CMainWnd::PaintHeader(RVK::CDC& dc) {
+    for (int column = 0; column < kColumns; ++column) {
+        dc.SetTextColor(DayTextColor(column));
+        dc.DrawText(CellLeft(column) + kTextInset, kHeaderTop, kWeekdayNames[column], 0);
+    }
+}
+
+void CMainWnd::PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today) {
+    CDate day(first);
+    int column = first.GetDayOfWeek();
+    int row = 0;
+    const int days = DaysShown(first);
+    for (int n = 1; n <= days; ++n, ++day) {
+        PaintDay(dc, day, today, column, row);
+        column = (column + 1) % kColumns;
+        if (column == 0) {
+            ++row;
+        }
+    }
+}
+
+// Fill, edge, mark, number: each drawn over the one before.
+void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row) {
+    const int left = CellLeft(column);
+    const int top = CellTop(row);
+    if (day == m_date) {
+        dc.FillRect(left, top, kCellSize, kCellSize, m_crSeldayBack);
+    }
+    if (day == today) {
+        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixel, m_crTodayEdge));
+        dc.SelectObject(RVK::CBrush(kHollowBrush, 0));
+        dc.Rectangle(left, top, kCellSize, kCellSize);
+    }
+    if (HasMemo(day)) {
+        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixel, m_crMemodayEdge));
+        dc.SelectObject(RVK::CBrush(kSolidBrush, m_crMemodayMark));
+        dc.Ellipse(left + kMarkBox.left, top + kMarkBox.top, kMarkBox.right - kMarkBox.left,
+                   kMarkBox.bottom - kMarkBox.top);
+    }
+    dc.SetTextColor(DayTextColor(day.GetDayOfWeek()));
+    RVK::CString number;
+    number.Format("%02d", day.GetDay());
+    dc.DrawText(left + kTextInset, top + kTextInset, number, 0);
+}
+
+bool CMainWnd::HasMemo(const CDate& day) {
+    RVK::CFileFind find;
+    return find.FindFile(GetMemoPath(day));
+}
+
+bool CMainWnd::DayFromPoint(int x, int y, CDate& day) {
+    const int gridRight = CellLeft(kColumns);
+    const int gridBottom = CellTop(kRows);
+    if (x < kGridOrigin.x || x >= gridRight || y < kGridOrigin.y || y >= gridBottom) {
+        return false;
+    }
+    const int column = (x - kGridOrigin.x) / kCellSize;
+    const int row = (y - kGridOrigin.y) / kCellSize;
+    const CDate first = FirstOfMonth(m_date);
+    const int number = column + kColumns * row - first.GetDayOfWeek() + 1;
+    if (number < 1 || number > DaysShown(first)) {
+        return false;
+    }
+    day = first;
+    day.SetDay(number);
+    return true;
+}
+
+CDate CMainWnd::GetToday() { return CDate(); }
