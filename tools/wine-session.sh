@@ -11,6 +11,11 @@ logs=$build/logs
 mkdir -p "$logs"
 WINEPREFIX=$build/wineprefix
 . "$root/tools/wine-env.sh"
+# Wine's Recycle Bin is the XDG trash: what the tests delete stays in the build folder,
+# out of the user's own trash.
+export XDG_DATA_HOME=$build/xdg-data
+rm -rf "$XDG_DATA_HOME/Trash"
+mkdir -p "$XDG_DATA_HOME"
 
 xvfb_pid=
 finish() {
@@ -46,5 +51,16 @@ wine wineboot </dev/null >"$logs/wineboot.log" 2>&1
 # A crashing test must end at once with its backtrace, not wait on a crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
   </dev/null >>"$logs/wineboot.log" 2>&1
+# Without a window manager, Wine waits two seconds for every managed window it hides.
+# The test programs' windows stay unmanaged, so that they close at once; the program
+# itself keeps the window manager's frame.
+tests_reg=$logs/unmanaged-tests.reg
+printf 'REGEDIT4\n' >"$tests_reg"
+for exe in "$build"/tests/*.exe; do
+  [ -e "$exe" ] || continue
+  printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n' \
+    "$(basename "$exe")" >>"$tests_reg"
+done
+wine regedit /S "$(winepath -w "$tests_reg")" </dev/null >>"$logs/wineboot.log" 2>&1
 
 "$@"

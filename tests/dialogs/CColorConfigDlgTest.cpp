@@ -173,7 +173,7 @@ TEST_F(CColorConfigDlgTest, PaintsTheSampleInTheCurrentColours) {
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(Run(script), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
 }
 
 TEST_F(CColorConfigDlgTest, AChoiceRepaintsTheSampleAtOnceAndCancelWritesNothing) {
@@ -199,7 +199,7 @@ TEST_F(CColorConfigDlgTest, AChoiceRepaintsTheSampleAtOnceAndCancelWritesNothing
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(Run(script), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
     EXPECT_EQ(Ini(), before);
 }
 
@@ -225,7 +225,7 @@ TEST_F(CColorConfigDlgTest, OkWritesAllElevenKeysInOrder) {
         ClickButton(dialog, IDOK);
     });
     EXPECT_EQ(Run(script), IDOK);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
 
     EXPECT_EQ(s->GetCalendarBackColor(), panel);
     EXPECT_EQ(s->GetCalendarTextColor(), title);

@@ -115,7 +115,7 @@ TEST(CMemoListDlgTest, ListsEveryTxtEntryAndChecksAllOrNone) {
     });
     script.Start();
     EXPECT_EQ(dlg.DoModal(nullptr), IDOK);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
     EXPECT_EQ(memos.Names(), onDisk);
 }
 
@@ -150,7 +150,7 @@ TEST(CMemoListDlgTest, DeletesExactlyTheCheckedFiles) {
     });
     script.Start();
     EXPECT_EQ(dlg.DoModal(nullptr), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
 }
 
 // A folder named like a memo, a file gone before the press and a file in use cannot be
@@ -198,7 +198,7 @@ TEST(CMemoListDlgTest, GoesOnAfterAFailedDeletionAndNamesTheFailures) {
     });
     script.Start();
     EXPECT_EQ(dlg.DoModal(nullptr), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
     CloseHandle(inUse);
 
     EXPECT_EQ(message.rfind(kFailureHeading, 0), 0u) << message;

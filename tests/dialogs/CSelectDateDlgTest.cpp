@@ -76,7 +76,7 @@ Outcome TryDate(TypedDate typed, bool paste) {
     EnterDate(script, dialog, typed, paste);
     ConfirmAndCatchRefusal(script, dialog, outcome.refusal);
     outcome.result = RunDialog(dlg, script);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
     outcome.date = dlg.GetDate();
     return outcome;
 }
@@ -101,7 +101,7 @@ TEST(CSelectDateDlgTest, OpensOnTodayWithFocusInTheYearBox) {
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(RunDialog(dlg, script), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
 }
 
 TEST(CSelectDateDlgTest, AcceptsTheLeapDayAndRefusesItInACommonYear) {
@@ -140,7 +140,7 @@ TEST(CSelectDateDlgTest, KeepsTheBoxesAfterARefusal) {
         PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(RunDialog(dlg, script), IDCANCEL);
-    EXPECT_TRUE(script.Done()) << script.Error();
+    EXPECT_TRUE(script.Finish()) << script.Error();
 }
 
 TEST(CSelectDateDlgTest, EnterInTheDayBoxConfirmsAndEscapeCancels) {
@@ -153,7 +153,7 @@ TEST(CSelectDateDlgTest, EnterInTheDayBoxConfirmsAndEscapeCancels) {
         PressKey(VK_RETURN);
     });
     EXPECT_EQ(RunDialog(confirmed, enter), IDOK);
-    EXPECT_TRUE(enter.Done()) << enter.Error();
+    EXPECT_TRUE(enter.Finish()) << enter.Error();
     EXPECT_EQ(confirmed.GetDate().GetDayNumber(), 0);
 
     CSelectDateDlg cancelled;
@@ -161,7 +161,7 @@ TEST(CSelectDateDlgTest, EnterInTheDayBoxConfirmsAndEscapeCancels) {
     EnterDate(escape, dialog, {"2012", "2", "29"}, false);
     escape.Do("Escape", [] { PressKey(VK_ESCAPE); });
     EXPECT_EQ(RunDialog(cancelled, escape), IDCANCEL);
-    EXPECT_TRUE(escape.Done()) << escape.Error();
+    EXPECT_TRUE(escape.Finish()) << escape.Error();
 }
 
 TEST(CSelectDateDlgTest, DigitsOnlyBoxesIgnoreTypedLetters) {

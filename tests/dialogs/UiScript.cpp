@@ -74,6 +74,20 @@ void UiScript::Start() {
     m_timer = SetTimer(nullptr, 0, kTickMs, &UiScript::OnTimer);
 }
 
+bool UiScript::Finish() {
+    if (m_timer != 0) {
+        KillTimer(nullptr, m_timer);
+        m_timer = 0;
+    }
+    while (m_error.empty() && m_next < m_steps.size() && m_steps[m_next].step()) {
+        ++m_next;
+    }
+    if (m_error.empty() && m_next < m_steps.size()) {
+        m_error = "not reached: " + m_steps[m_next].what;
+    }
+    return m_error.empty();
+}
+
 void CALLBACK UiScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (s_running != nullptr) {
         s_running->Tick();

@@ -25,7 +25,9 @@ public:
     UiScript& Do(const std::string& what, std::function<void()> action);
     // Starts the timer; the steps run inside the next modal loop of this thread.
     void Start();
-    bool Done() const { return m_next == m_steps.size() && m_error.empty(); }
+    // Stops the timer once the modal loop has returned and takes, once each, the steps
+    // still waiting (such as one that waits for the dialog to end). True when all are done.
+    bool Finish();
     const std::string& Error() const { return m_error; }
 
 private:
