@@ -120,20 +120,28 @@ bool CMemoListDlg::LoadList() {
     if (settings == nullptr || !m_listView.DeleteAllItems()) {
         return false;
     }
-    // One redraw for the whole folder instead of one per inserted name.
-    m_listView.SendMessage(WM_SETREDRAW, FALSE, 0);
+    SetRedraw(false);
     FillList(settings->GetMemoDir());
-    m_listView.SendMessage(WM_SETREDRAW, TRUE, 0);
-    m_listView.InvalidateRect(nullptr, TRUE);
+    SetRedraw(true);
     return true;
 }
 
 int CMemoListDlg::SetAllChecks(bool checked) {
+    SetRedraw(false);
     const int count = m_listView.GetItemCount();
     for (int index = 0; index < count; ++index) {
         m_listView.SetCheck(index, checked);
     }
+    SetRedraw(true);
     return kResultDone;
+}
+
+// WM_SETREDRAW: a folder of tens of thousands of memos is redrawn once, not once per item.
+void CMemoListDlg::SetRedraw(bool redraw) {
+    m_listView.SendMessage(WM_SETREDRAW, redraw, 0);
+    if (redraw) {
+        m_listView.InvalidateRect(nullptr, TRUE);
+    }
 }
 
 void CMemoListDlg::FillList(const RVK::CString& folder) {

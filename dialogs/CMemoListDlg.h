@@ -29,6 +29,7 @@ protected:
 
 private:
     int SetAllChecks(bool checked);
+    void SetRedraw(bool redraw);
     void FillList(const RVK::CString& folder);
     void ReportUndeleted(const std::vector<RVK::CString>& names);
 };
