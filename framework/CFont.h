@@ -34,7 +34,7 @@ class CFont : public CFontBase {
     CFont(int height, const char* face, bool autoDelete);
     ~CFont() override;
 
-    // CreateFontA; a font that deletes itself first deletes the font it holds.
+    // CreateFontA; with automatic deletion the font held before is deleted first.
     HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
                      DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
                      DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,

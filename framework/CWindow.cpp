@@ -18,7 +18,7 @@ CWindowBase* BoundObject(HWND hwnd) {
 }
 
 // A dialog is told apart by its dialog procedure. Other classes may keep their own data
-// at the same offset of the window's extra bytes (a button or label keeps its font
+// at the same offset of the window's extra bytes (a label or button keeps its image
 // there), so the procedure is only read from windows with a dialog's extra bytes.
 bool IsDialogWindow(HWND hwnd) {
     return ::GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA &&
@@ -278,87 +278,35 @@ LRESULT CWindow::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CWindowBase::WindowProc(m_hWnd, msg, wParam, lParam);
 }
 
-LRESULT CWindow::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_INITDIALOG, wParam, lParam);
-}
+// The handlers without behaviour of their own: default processing of their message.
+#define RVK_DEFAULT_HANDLER(handler, code)                                                         \
+    LRESULT CWindow::handler(WPARAM wParam, LPARAM lParam) { return Default(code, wParam, lParam); }
 
-LRESULT CWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_CREATE, wParam, lParam);
-}
+RVK_DEFAULT_HANDLER(OnInitDialog, WM_INITDIALOG)
+RVK_DEFAULT_HANDLER(OnCreate, WM_CREATE)
+RVK_DEFAULT_HANDLER(OnClose, WM_CLOSE)
+RVK_DEFAULT_HANDLER(OnDestroy, WM_DESTROY)
+RVK_DEFAULT_HANDLER(OnCommand, WM_COMMAND)
+RVK_DEFAULT_HANDLER(OnPaint, WM_PAINT)
+RVK_DEFAULT_HANDLER(OnLButtonDown, WM_LBUTTONDOWN)
+RVK_DEFAULT_HANDLER(OnLButtonUp, WM_LBUTTONUP)
+RVK_DEFAULT_HANDLER(OnRButtonDown, WM_RBUTTONDOWN)
+RVK_DEFAULT_HANDLER(OnRButtonUp, WM_RBUTTONUP)
+RVK_DEFAULT_HANDLER(OnLButtonDblClk, WM_LBUTTONDBLCLK)
+RVK_DEFAULT_HANDLER(OnKeyDown, WM_KEYDOWN)
+RVK_DEFAULT_HANDLER(OnKeyUp, WM_KEYUP)
+RVK_DEFAULT_HANDLER(OnChar, WM_CHAR)
+RVK_DEFAULT_HANDLER(OnTimer, WM_TIMER)
+RVK_DEFAULT_HANDLER(OnMouseMove, WM_MOUSEMOVE)
+RVK_DEFAULT_HANDLER(OnMouseWheel, WM_MOUSEWHEEL)
+RVK_DEFAULT_HANDLER(OnDropFiles, WM_DROPFILES)
+RVK_DEFAULT_HANDLER(OnCtlColorDlg, WM_CTLCOLORDLG)
+RVK_DEFAULT_HANDLER(OnCtlColorStatic, WM_CTLCOLORSTATIC)
+RVK_DEFAULT_HANDLER(OnNotify, WM_NOTIFY)
+RVK_DEFAULT_HANDLER(OnVScroll, WM_VSCROLL)
+RVK_DEFAULT_HANDLER(OnHScroll, WM_HSCROLL)
 
-LRESULT CWindow::OnClose(WPARAM wParam, LPARAM lParam) { return Default(WM_CLOSE, wParam, lParam); }
-
-LRESULT CWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_DESTROY, wParam, lParam);
-}
-
-LRESULT CWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_COMMAND, wParam, lParam);
-}
-
-LRESULT CWindow::OnPaint(WPARAM wParam, LPARAM lParam) { return Default(WM_PAINT, wParam, lParam); }
-
-LRESULT CWindow::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_LBUTTONDOWN, wParam, lParam);
-}
-
-LRESULT CWindow::OnLButtonUp(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_LBUTTONUP, wParam, lParam);
-}
-
-LRESULT CWindow::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_RBUTTONDOWN, wParam, lParam);
-}
-
-LRESULT CWindow::OnRButtonUp(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_RBUTTONUP, wParam, lParam);
-}
-
-LRESULT CWindow::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_LBUTTONDBLCLK, wParam, lParam);
-}
-
-LRESULT CWindow::OnKeyDown(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_KEYDOWN, wParam, lParam);
-}
-
-LRESULT CWindow::OnKeyUp(WPARAM wParam, LPARAM lParam) { return Default(WM_KEYUP, wParam, lParam); }
-
-LRESULT CWindow::OnChar(WPARAM wParam, LPARAM lParam) { return Default(WM_CHAR, wParam, lParam); }
-
-LRESULT CWindow::OnTimer(WPARAM wParam, LPARAM lParam) { return Default(WM_TIMER, wParam, lParam); }
-
-LRESULT CWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_MOUSEMOVE, wParam, lParam);
-}
-
-LRESULT CWindow::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_MOUSEWHEEL, wParam, lParam);
-}
-
-LRESULT CWindow::OnDropFiles(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_DROPFILES, wParam, lParam);
-}
-
-LRESULT CWindow::OnCtlColorDlg(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_CTLCOLORDLG, wParam, lParam);
-}
-
-LRESULT CWindow::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_CTLCOLORSTATIC, wParam, lParam);
-}
-
-LRESULT CWindow::OnNotify(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_NOTIFY, wParam, lParam);
-}
-
-LRESULT CWindow::OnVScroll(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_VSCROLL, wParam, lParam);
-}
-
-LRESULT CWindow::OnHScroll(WPARAM wParam, LPARAM lParam) {
-    return Default(WM_HSCROLL, wParam, lParam);
-}
+#undef RVK_DEFAULT_HANDLER
 
 LRESULT CWindow::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

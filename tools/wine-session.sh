@@ -63,4 +63,15 @@ for exe in "$build"/tests/*.exe; do
 done
 wine regedit /S "$(winepath -w "$tests_reg")" </dev/null >>"$logs/wineboot.log" 2>&1
 
+# Tests run inside one virtual desktop: without a window manager on the display, Wine
+# waits for every hidden or destroyed top-level window in vain, seconds each time.
+desktop_key='HKCU\Software\Wine\Explorer'
+if [ "${KALVO_VIRTUAL_DESKTOP:-1}" = 1 ]; then
+  wine reg add "$desktop_key" /v Desktop /d Default /f </dev/null >>"$logs/wineboot.log" 2>&1
+  wine reg add "$desktop_key\\Desktops" /v Default /d 1280x1024 /f \
+    </dev/null >>"$logs/wineboot.log" 2>&1
+else
+  wine reg delete "$desktop_key" /v Desktop /f </dev/null >>"$logs/wineboot.log" 2>&1 || true
+fi
+
 "$@"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+// A white 32-bit bitmap selected into a memory device context, whose pixels tests read
+// back after drawing into it.
+class GdiCanvas {
+public:
+    GdiCanvas(int width, int height);
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+    ~GdiCanvas();
+
+    HDC Dc() const { return m_hdc; }
+    COLORREF Pixel(int x, int y) const;
+    // The number of pixels of `color` inside `area`.
+    int Count(COLORREF color, const RECT& area) const;
+    int Count(COLORREF color) const;
+    // The smallest rectangle holding every pixel that is not white; empty when none is.
+    RECT Drawn() const;
+
+private:
+    int m_width;
+    int m_height;
+    HDC m_hdc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_oldBitmap;
+    const DWORD* m_bits;
+};
+
+// How many more drawing objects the process can make before the platform refuses: equal
+// figures before and after some work mean the work left no drawing object behind. The
+// platform's own count (GetGuiResources) is not kept by every implementation.
+int FreeGdiHandles();
