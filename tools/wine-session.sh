@@ -51,17 +51,6 @@ wine wineboot </dev/null >"$logs/wineboot.log" 2>&1
 # A crashing test must end at once with its backtrace, not wait on a crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
   </dev/null >>"$logs/wineboot.log" 2>&1
-# Without a window manager, Wine waits two seconds for every managed window it hides.
-# The test programs' windows stay unmanaged, so that they close at once; the program
-# itself keeps the window manager's frame.
-tests_reg=$logs/unmanaged-tests.reg
-printf 'REGEDIT4\n' >"$tests_reg"
-for exe in "$build"/tests/*.exe; do
-  [ -e "$exe" ] || continue
-  printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\n"Managed"="N"\n' \
-    "$(basename "$exe")" >>"$tests_reg"
-done
-wine regedit /S "$(winepath -w "$tests_reg")" </dev/null >>"$logs/wineboot.log" 2>&1
 
 # Tests run inside one virtual desktop: without a window manager on the display, Wine
 # waits for every hidden or destroyed top-level window in vain, seconds each time.
