@@ -190,6 +190,7 @@ TEST_F(CColorConfigDlgTest, AChoiceRepaintsTheSampleAtOnceAndCancelWritesNothing
             EXPECT_GT(CountPixels(dialog, NumberArea(day), green), 0) << day;
         }
         EXPECT_EQ(Ini(), before);
+        EXPECT_EQ(PixelAt(dialog, 485, 93), palette.buttonBack) << "sample button kept";
     });
     PickInChooser(script, dialog, kButtonBack, palette.buttonBack, face, true);
     script.Do("sample button repainted", [&] { EXPECT_EQ(PixelAt(dialog, 485, 93), face); });
