@@ -246,4 +246,25 @@ TEST_F(CColorConfigDlgTest, OkWritesAllElevenKeysInOrder) {
     }
 }
 
+// Without settings there is nothing to load or write: OK keeps the dialog open.
+TEST(CColorConfigDlgWithoutSettingsTest, OnlyCancelEndsIt) {
+    ASSERT_EQ(CSystemData::GetInstance(), nullptr);
+    CColorConfigDlg dlg;
+    UiScript script;
+    HWND dialog = nullptr;
+    script.Then("dialog shown", [&] { return (dialog = FindDialog("色の設定")) != nullptr; });
+    script.Do("OK", [&] {
+        EXPECT_EQ(FindWindowExA(dialog, nullptr, "BUTTON", "サンプル"), nullptr);
+        EXPECT_EQ(PixelAt(dialog, 233, 41), 0xCCCCCCu) << "construction colour";
+        ClickButton(dialog, IDOK);
+    });
+    script.Do("still open; Cancel", [&] {
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        ClickButton(dialog, IDCANCEL);
+    });
+    script.Start();
+    EXPECT_EQ(dlg.DoModal(nullptr), IDCANCEL);
+    EXPECT_TRUE(script.Finish()) << script.Error();
+}
+
 } // namespace
