@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -209,6 +210,39 @@ TEST(CMemoListDlgTest, GoesOnAfterAFailedDeletionAndNamesTheFailures) {
     EXPECT_EQ(memos.Names(),
               (std::set<std::string>{"20140101.txt", "20140103.txt", "20140106.txt"}));
     EXPECT_EQ(memos.Base().ReadFile("memo\\20140101.txt\\inside.txt"), "kept");
+}
+
+// A message box naming hundreds of files would run off the screen: twenty names, then
+// how many more.
+TEST(CMemoListDlgTest, NamesAtMostTwentyFailures) {
+    MemoFolder memos;
+    for (int i = 0; i < 22; ++i) {
+        memos.AddFolder("folder" + std::to_string(i) + ".txt");
+    }
+    CMemoListDlg dlg;
+    UiScript script;
+    HWND dialog = nullptr;
+    std::string message;
+    WaitForDialog(script, dialog);
+    script.Do("select all, delete", [&] {
+        ClickButton(dialog, kSelectAll);
+        ClickButton(dialog, kDelete);
+    });
+    script.Then("message", [&] {
+        HWND box = FindOwnedDialog(dialog);
+        if (box != nullptr) {
+            message = MessageBoxText(box);
+            ClickButton(box, IDOK);
+            ClickButton(dialog, IDOK);
+        }
+        return box != nullptr;
+    });
+    script.Start();
+    EXPECT_EQ(dlg.DoModal(nullptr), IDOK);
+    EXPECT_TRUE(script.Finish()) << script.Error();
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 21) << message;
+    EXPECT_NE(message.find("ほか2件"), std::string::npos) << message;
+    EXPECT_EQ(memos.Names().size(), 22u);
 }
 
 } // namespace
