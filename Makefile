@@ -20,7 +20,7 @@ test: build
 	tools/wine-session.sh ctest --preset $(PRESET)
 
 run: build
-	@echo "Built $(BUILD)/Kalvo.exe. Kalvo has no window yet: the main window arrives in a later issue, so there is nothing to show."
+	@tools/run-kalvo.sh
 
 clean:
 	rm -rf $(BUILD)

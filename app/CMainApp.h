@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/CWinApp.h"
+#include "framework/CString.h"
+
+// The program's application: creates the settings object, makes sure the memo folder
+// exists beside the executable, runs the main window, and reports every failure of
+// start-up and exit in a message box.
+class CMainApp : public RVK::CWinApp {
+    RVK_DECLARE_RUNTIME_CLASS()
+
+    CMainApp();
+    ~CMainApp() override;
+
+    int InitInstance() override;
+    int Run() override;
+    int ExitInstance() override;
+
+    // The folder of the running executable, without a trailing backslash; empty when the
+    // platform cannot give the executable's full path.
+    virtual RVK::CString GetModuleDir();
+
+    // The part of `path` before its last backslash, found character by character in the
+    // ANSI code page: a Shift-JIS character may have 0x5C ('\') as its second byte.
+    static RVK::CString FolderOf(const char* path);
+
+    // MessageBoxA without owner, with the error caption and icon: how start-up and exit
+    // failures reach the user.
+    static void ShowError(const char* text);
+
+private:
+    // True when the memo folder exists or was created; otherwise the failure was shown.
+    static bool PrepareMemoDir(const RVK::CString& memoDir);
+    // A diagnostic line on standard output, flushed at once.
+    static void Trace(const char* line);
+};

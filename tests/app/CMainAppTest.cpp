@@ -1,0 +1,91 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/CMainApp.h"
+#include "app/CSystemData.h"
+#include "tests/support/TopWindows.h"
+
+using RVK::CWinApp;
+
+namespace {
+
+constexpr UINT kCounted = WM_APP + 1;
+int g_counted = 0;
+int g_chars = 0;
+
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    g_counted += msg == kCounted;
+    g_chars += msg == WM_CHAR;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// A hidden top-level window that counts the messages the loop dispatches to it.
+HWND CreateCountingWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CountingWindow";
+    RegisterClassA(&wc);
+    return CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                         wc.hInstance, nullptr);
+}
+
+void ExpectErrorBox(const SeenBox& box, const char* text) {
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ(box.caption, "エラー");
+    EXPECT_EQ(box.text, text);
+    EXPECT_FALSE(box.owned);
+    EXPECT_TRUE(box.errorIcon);
+}
+
+} // namespace
+
+TEST(CWinAppTest, TheLoopDispatchesUntilTheQuitMessageAndStopsAtOnceOnTheQuitFlag) {
+    CWinApp app;
+    EXPECT_EQ(CWinApp::GetCurrentApp(), &app);
+    HWND hwnd = CreateCountingWindow();
+    ASSERT_NE(hwnd, nullptr);
+
+    PostMessageA(hwnd, WM_KEYDOWN, 'A', 1);
+    PostMessageA(hwnd, kCounted, 0, 0);
+    PostQuitMessage(7);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(g_counted, 1);
+    EXPECT_EQ(g_chars, 1) << "keys are translated into characters";
+
+    app.RequestQuit();
+    PostMessageA(hwnd, kCounted, 0, 0);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(g_counted, 1) << "the message that met the quit flag was not dispatched";
+    DestroyWindow(hwnd);
+}
+
+TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
+    CMainApp app;
+    int result = 1;
+    ASSERT_TRUE(CSystemData::CreateInstance());
+    ExpectErrorBox(AnswerBoxDuring([&] { result = app.InitInstance(); }),
+                   "システムデータの初期化に失敗しました");
+    EXPECT_EQ(result, 0);
+    ASSERT_TRUE(CSystemData::DestroyInstance());
+
+    ExpectErrorBox(AnswerBoxDuring([&] { result = app.Run(); }),
+                   "システムデータの取得に失敗しました");
+    EXPECT_EQ(result, -1);
+    ExpectErrorBox(AnswerBoxDuring([&] { result = app.ExitInstance(); }),
+                   "システムデータの開放に失敗しました");
+    EXPECT_EQ(result, 0);
+}
+
+TEST(CMainAppTest, TheFolderEndsAtTheLastRealBackslashOfAShiftJisPath) {
+    ASSERT_EQ(GetACP(), 932u) << "Shift-JIS must be the ANSI code page";
+    // ソ is 0x83 0x5C and 表 is 0x95 0x5C: their second byte is the backslash's.
+    EXPECT_STREQ(CMainApp::FolderOf("C:\\ソフト\\予定表.exe"), "C:\\ソフト");
+    EXPECT_STREQ(CMainApp::FolderOf("C:\\予定表"), "C:");
+    EXPECT_STREQ(CMainApp::FolderOf("C:\\ソ\\表"), "C:\\ソ");
+    EXPECT_STREQ(CMainApp::FolderOf("Kalvo.exe"), "");
+    EXPECT_STREQ(CMainApp::FolderOf("\\Kalvo.exe"), "");
+}

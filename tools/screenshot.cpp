@@ -1,0 +1,175 @@
+// Starts Kalvo, waits until its main window is up and painted, saves a picture of that
+// window as a 24-bit BMP file, closes Kalvo with WM_CLOSE and waits for it to end.
+// `make run` starts this inside Wine's virtual desktop when there is no display.
+//
+// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT
+// The report says where the window was and Kalvo's exit code.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kMainWndClass[] = "CWindow";
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr DWORD kExitTimeoutMs = 10000;
+constexpr DWORD kPollMs = 100;
+// Time for the display to show what the last paint drew.
+constexpr DWORD kSettleMs = 500;
+constexpr WORD kBitsPerPixel = 24;
+constexpr WORD kBitmapFileType = 0x4D42; // "BM"
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (owner == search->processId && IsWindowVisible(hwnd) &&
+        std::string(className) == kMainWndClass) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// EnumWindows until the process shows its main window or the time is up.
+HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
+    WindowSearch search{process.dwProcessId, nullptr};
+    for (DWORD waited = 0; waited < kStartTimeoutMs; waited += kPollMs) {
+        EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr ||
+            WaitForSingleObject(process.hProcess, kPollMs) == WAIT_OBJECT_0) {
+            break;
+        }
+    }
+    return search.found;
+}
+
+// RedrawWindow with RDW_UPDATENOW: the window and its controls paint before it returns.
+void PaintNow(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(kSettleMs);
+}
+
+// The pixels of `rect` on the screen, rows top-down, BGR, each row padded to 4 bytes.
+std::vector<BYTE> CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory, previous);
+
+    header = BITMAPINFOHEADER{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = kBitsPerPixel;
+    header.biCompression = BI_RGB;
+    const int stride = ((width * kBitsPerPixel + 31) / 32) * 4;
+    std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
+    header.biSizeImage = static_cast<DWORD>(pixels.size());
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+bool WriteBitmap(const char* path, const BITMAPINFOHEADER& header,
+                 const std::vector<BYTE>& pixels) {
+    BITMAPFILEHEADER file{};
+    file.bfType = kBitmapFileType;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* out = std::fopen(path, "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    return std::fclose(out) == 0;
+}
+
+// PostMessageA(WM_CLOSE): closes Kalvo as the caption's close button does.
+DWORD CloseAndWait(HWND hwnd, const PROCESS_INFORMATION& process) {
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    DWORD exitCode = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    }
+    return exitCode;
+}
+
+bool StartKalvo(const char* exe, PROCESS_INFORMATION& process) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = std::string("\"") + exe + "\"";
+    return CreateProcessA(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process) != 0;
+}
+
+// Captures and closes the main window; the report's lines say what happened.
+std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture) {
+    HWND hwnd = WaitForMainWindow(process);
+    if (hwnd == nullptr) {
+        return "Kalvo showed no main window\n";
+    }
+    PaintNow(hwnd);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    BITMAPINFOHEADER header;
+    const std::vector<BYTE> pixels = CaptureScreen(rect, header);
+    std::string report = "window " + std::to_string(rect.right - rect.left) + " x " +
+                         std::to_string(rect.bottom - rect.top) + " at " +
+                         std::to_string(rect.left) + ", " + std::to_string(rect.top) + "\n";
+    if (!WriteBitmap(picture, header, pixels)) {
+        report += "could not write the picture\n";
+    }
+    const DWORD exitCode = CloseAndWait(hwnd, process);
+    if (exitCode == STILL_ACTIVE) {
+        return report + "Kalvo did not end after WM_CLOSE\n";
+    }
+    return report + "Kalvo ended with exit code " + std::to_string(exitCode) + "\n";
+}
+
+void WriteReport(const char* path, const std::string& text) {
+    FILE* out = std::fopen(path, "w");
+    if (out != nullptr) {
+        std::fputs(text.c_str(), out);
+        std::fclose(out);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        return 2;
+    }
+    PROCESS_INFORMATION process{};
+    if (!StartKalvo(argv[1], process)) {
+        WriteReport(argv[3], "could not start Kalvo\n");
+        return 1;
+    }
+    WriteReport(argv[3], CaptureAndClose(process, argv[2]));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
