@@ -10,10 +10,6 @@ RVK_IMPLEMENT_RUNTIME_CLASS(CMainWnd, RVK::CWindow)
 
 namespace {
 
-constexpr const char* kTitle = "Kalvo３";
-constexpr int kSolidBrush = 1;
-constexpr int kAlignCenter = 1;
-
 // One item of a menu: a command, or a separator when the id is 0.
 struct MenuItem {
     const char* text;
@@ -221,7 +217,7 @@ void CMainWnd::ReleaseMenus() {
 LRESULT CMainWnd::OnCtlColorStatic(WPARAM wParam, LPARAM lParam) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
     const HWND label = reinterpret_cast<HWND>(lParam);
-    if (::GetWindowLongA(label, GWL_ID) == kLabelId) {
+    if (::GetWindowLongPtrA(label, GWLP_ID) == kLabelId) {
         ::SetTextColor(dc, m_crCalendarText);
         ::SetBkColor(dc, m_crCalendarBack);
     }

@@ -14,7 +14,6 @@ constexpr int kMonthsPerYear = 12;
 constexpr const char* kOptionsText = "この機能は現在作成中です m(_ _)m";
 constexpr const char* kOptionsCaption = "すみません";
 constexpr const char* kVersionText = "バージョン 0.03 β";
-constexpr const char* kVersionCaption = "Kalvo３";
 
 constexpr int kHelpMissing = 13;
 
@@ -195,7 +194,7 @@ int CMainWnd::OnCmdOptions() {
 }
 
 int CMainWnd::OnCmdVersion() {
-    ::MessageBoxA(m_hWnd, kVersionText, kVersionCaption, MB_ICONINFORMATION);
+    ::MessageBoxA(m_hWnd, kVersionText, kTitle, MB_ICONINFORMATION);
     return 0;
 }
 

@@ -9,12 +9,6 @@ using namespace MainWndLayout;
 
 namespace {
 
-// The framework's numbered pen and brush styles.
-constexpr int kSolidPen = 1;
-constexpr int kHollowBrush = 0;
-constexpr int kSolidBrush = 1;
-constexpr int kOnePixel = 0;
-
 constexpr int kSunday = 0;
 constexpr const char* kWeekdayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr int kSaturday = 6;
@@ -104,12 +98,12 @@ void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int 
         dc.FillRect(left, top, kCellSize, kCellSize, m_crSeldayBack);
     }
     if (day == today) {
-        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixel, m_crTodayEdge));
+        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixelWide, m_crTodayEdge));
         dc.SelectObject(RVK::CBrush(kHollowBrush, 0));
         dc.Rectangle(left, top, kCellSize, kCellSize);
     }
     if (HasMemo(day)) {
-        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixel, m_crMemodayEdge));
+        dc.SelectObject(RVK::CPen(kSolidPen, kOnePixelWide, m_crMemodayEdge));
         dc.SelectObject(RVK::CBrush(kSolidBrush, m_crMemodayMark));
         dc.Ellipse(left + kMarkBox.left, top + kMarkBox.top, kMarkBox.right - kMarkBox.left,
                    kMarkBox.bottom - kMarkBox.top);

@@ -26,6 +26,9 @@ constexpr int kCmdSelectDate = 1212;
 constexpr int kCmdHelp = 1301;
 constexpr int kCmdVersion = 1302;
 
+// The window title, also the caption of the version box.
+constexpr const char* kTitle = "Kalvo３";
+
 // The id every unit label shares; the label colouring recognises it.
 constexpr int kLabelId = 2000;
 constexpr int kIconId = 100;
@@ -58,6 +61,13 @@ constexpr ControlPlace kLabels[kLabelCount] = {
     {kLabelId, "週", 280, 136, 64},
     {kLabelId, "日", 280, 168, 64},
 };
+
+// The framework's numbered styles the window draws with.
+constexpr int kHollowBrush = 0;
+constexpr int kSolidBrush = 1;
+constexpr int kSolidPen = 1;
+constexpr int kOnePixelWide = 0;
+constexpr int kAlignCenter = 1;
 
 // Fonts: the controls' font and the two fonts of the month view.
 constexpr const char* kFontFace = "ＭＳ ゴシック";
