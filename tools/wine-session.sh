@@ -11,6 +11,11 @@ logs=$build/logs
 mkdir -p "$logs"
 WINEPREFIX=$build/wineprefix
 . "$root/tools/wine-env.sh"
+# Wine's Recycle Bin is the XDG trash: what the tests delete stays in the build folder,
+# out of the user's own trash.
+export XDG_DATA_HOME=$build/xdg-data
+rm -rf "$XDG_DATA_HOME/Trash"
+mkdir -p "$XDG_DATA_HOME"
 
 xvfb_pid=
 finish() {

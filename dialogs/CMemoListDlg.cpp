@@ -1,0 +1,170 @@
+#include "dialogs/CMemoListDlg.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/CSystemData.h"
+#include "framework/CFileFind.h"
+#include "resources/DialogIds.h"
+#include "resources/ResourceIds.h"
+
+RVK_IMPLEMENT_RUNTIME_CLASS(CMemoListDlg, RVK::CDialog)
+
+namespace {
+
+constexpr int kResultDone = ERROR_SUCCESS;
+constexpr int kResultFailed = ERROR_INVALID_DATA;
+
+// The list view, in client pixels: the template has no list control of its own.
+constexpr int kListX = 8;
+constexpr int kListY = 8;
+constexpr int kListWidth = 400;
+constexpr int kListHeight = 188;
+constexpr int kColumnWidth = 360;
+constexpr const char* kColumnTitle = "メモ一覧";
+constexpr DWORD kListExStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+
+constexpr const char* kMemoPattern = "\\*.txt";
+constexpr const char* kUndeletedText = "次のファイルの削除に失敗しました";
+constexpr const char* kUndeletedMoreFormat = "ほか%d件";
+constexpr const char* kErrorCaption = "エラー";
+// More names than this would make the message box taller than the screen.
+constexpr int kMaxNamesShown = 20;
+
+// A plain file, never a folder: a Recycle-Bin delete of a folder takes its contents too.
+bool IsPlainFile(const char* path) {
+    RVK::CFileFind find;
+    return find.FindFile(path) && !find.IsDirectory();
+}
+
+// SHFileOperationA with FO_DELETE: moves one plain file to the Recycle Bin, asking nothing
+// and showing nothing.
+bool DeleteToRecycleBin(HWND owner, const RVK::CString& path) {
+    if (!IsPlainFile(path)) {
+        return false;
+    }
+    std::string from(path);
+    from.push_back('\0'); // the list of names ends with an empty name
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = owner;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+} // namespace
+
+CMemoListDlg::CMemoListDlg() : CDialog(IDD_MEMO_LIST) {}
+
+CMemoListDlg::~CMemoListDlg() = default;
+
+LRESULT CMemoListDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    SetIcon(IDI_KALVO);
+    const DWORD exStyle = m_listView.GetExtendedStyle() | kListExStyle;
+    m_listView.Create(kListX, kListY, kListWidth, kListHeight, GetHandle());
+    m_listView.InsertColumn(0, kColumnWidth, kColumnTitle);
+    m_listView.SetExtendedStyle(exStyle);
+    if (!LoadList()) {
+        return kResultFailed;
+    }
+    ::SetFocus(GetDlgItem(IDOK));
+    return CDialog::OnInitDialog(wParam, lParam);
+}
+
+LRESULT CMemoListDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDC_MEMO_LIST_SELECT_ALL:
+        return SelectAll();
+    case IDC_MEMO_LIST_CLEAR:
+        return ClearSelection();
+    case IDC_MEMO_LIST_DELETE:
+        return DeleteSelected();
+    default:
+        return CDialog::OnCommand(wParam, lParam);
+    }
+}
+
+int CMemoListDlg::SelectAll() { return SetAllChecks(true); }
+
+int CMemoListDlg::ClearSelection() { return SetAllChecks(false); }
+
+int CMemoListDlg::DeleteSelected() {
+    CSystemData* settings = CSystemData::GetInstance();
+    if (settings == nullptr) {
+        return kResultFailed;
+    }
+    const RVK::CString folder = settings->GetMemoDir();
+    std::vector<RVK::CString> undeleted;
+    const int count = m_listView.GetItemCount();
+    for (int index = 0; index < count; ++index) {
+        if (m_listView.GetCheck(index) <= 0) {
+            continue;
+        }
+        const RVK::CString name = m_listView.GetItemText(index, 0);
+        if (!DeleteToRecycleBin(GetHandle(), folder + "\\" + name)) {
+            undeleted.push_back(name);
+        }
+    }
+    const bool loaded = LoadList();
+    if (!undeleted.empty()) {
+        ReportUndeleted(undeleted);
+    }
+    return loaded && undeleted.empty() ? kResultDone : kResultFailed;
+}
+
+bool CMemoListDlg::LoadList() {
+    CSystemData* settings = CSystemData::GetInstance();
+    if (settings == nullptr || !m_listView.DeleteAllItems()) {
+        return false;
+    }
+    SetRedraw(false);
+    FillList(settings->GetMemoDir());
+    SetRedraw(true);
+    return true;
+}
+
+int CMemoListDlg::SetAllChecks(bool checked) {
+    SetRedraw(false);
+    const int count = m_listView.GetItemCount();
+    for (int index = 0; index < count; ++index) {
+        m_listView.SetCheck(index, checked);
+    }
+    SetRedraw(true);
+    return kResultDone;
+}
+
+// WM_SETREDRAW: a folder of tens of thousands of memos is redrawn once, not once per item.
+void CMemoListDlg::SetRedraw(bool redraw) {
+    m_listView.SendMessage(WM_SETREDRAW, redraw, 0);
+    if (redraw) {
+        m_listView.InvalidateRect(nullptr, TRUE);
+    }
+}
+
+void CMemoListDlg::FillList(const RVK::CString& folder) {
+    RVK::CFileFind find;
+    const RVK::CString pattern = folder + kMemoPattern;
+    int index = 0;
+    for (bool found = find.FindFile(pattern); found; found = find.FindNextFile()) {
+        m_listView.InsertItem(index++, find.GetFileName());
+    }
+}
+
+void CMemoListDlg::ReportUndeleted(const std::vector<RVK::CString>& names) {
+    RVK::CString text(kUndeletedText);
+    const int shown = std::min(static_cast<int>(names.size()), kMaxNamesShown);
+    for (int i = 0; i < shown; ++i) {
+        text += "\n";
+        text += names[i];
+    }
+    if (static_cast<int>(names.size()) > shown) {
+        RVK::CString more;
+        more.Format(kUndeletedMoreFormat, static_cast<int>(names.size()) - shown);
+        text += "\n";
+        text += more;
+    }
+    ::MessageBoxA(GetHandle(), text, kErrorCaption, MB_OK | MB_ICONERROR);
+}
