@@ -23,6 +23,7 @@ constexpr char kModulePathTooLong[] = "実行ファイルのパスが長すぎ�
 constexpr char kMemoIsFileLine1[] = "データフォルダと同名のファイルが存在します\n";
 constexpr char kMemoIsFileLine2[] = "以下のファイルを削除またはリネームしてください\n";
 constexpr char kCreateFailed[] = "データフォルダの作成に失敗しました";
+constexpr char kWindowFailed[] = "メインウィンドウの作成に失敗しました";
 constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 
 // The longest module path, terminator included, that the program accepts: every path
@@ -73,7 +74,13 @@ int CMainApp::Run() {
         return kRunFailed;
     }
     CMainWnd wnd;
-    wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, kMainWndWidth, kMainWndHeight, nullptr);
+    // Without a window nothing could ever end the message loop: the process would stay
+    // behind, unseen.
+    if (wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, kMainWndWidth, kMainWndHeight, nullptr) ==
+        nullptr) {
+        ShowError(kWindowFailed);
+        return kRunFailed;
+    }
     wnd.ShowWindow(SW_SHOWNORMAL);
     return CWinApp::Run();
 }
