@@ -26,8 +26,8 @@ constexpr char kCreateFailed[] = "データフォルダの作成に失敗しま�
 constexpr char kWindowFailed[] = "メインウィンドウの作成に失敗しました";
 constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 
-// The longest module path, terminator included, that the program accepts: every path
-// it derives must still fit the platform's ANSI path calls.
+// The longest module path, terminator included, that the program accepts: the limit of
+// the platform's ANSI path calls.
 constexpr DWORD kMaxModulePath = MAX_PATH;
 // GetModuleFileNameA may cut a double-byte path at a character boundary short of the
 // buffer's end without reporting it, so it gets room beyond the limit and the length of
@@ -36,9 +36,6 @@ constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
 
 // What Run answers when start-up stops; WinMain does not use it.
 constexpr int kRunFailed = -1;
-
-constexpr int kMainWndWidth = 400;
-constexpr int kMainWndHeight = 400;
 
 } // namespace
 
@@ -76,8 +73,8 @@ int CMainApp::Run() {
     CMainWnd wnd;
     // Without a window nothing could ever end the message loop: the process would stay
     // behind, unseen.
-    if (wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, kMainWndWidth, kMainWndHeight, nullptr) ==
-        nullptr) {
+    if (wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, MainWndLayout::kWindowWidth,
+                   MainWndLayout::kWindowHeight, nullptr) == nullptr) {
         ShowError(kWindowFailed);
         return kRunFailed;
     }
