@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "app/CSystemData.h"
@@ -39,10 +40,16 @@ bool IsPlainFile(const char* path) {
     return find.FindFile(path) && !find.IsDirectory();
 }
 
+// SHFileOperationA takes '?' and '*' as wildcards, which would reach files the user did
+// not check. A listed name holds '?' only when the file's own name has no spelling in the
+// ANSI code page, so that file cannot be named here at all. Neither byte occurs inside a
+// Shift-JIS character.
+bool HasWildcard(const char* path) { return std::strpbrk(path, "?*") != nullptr; }
+
 // SHFileOperationA with FO_DELETE: moves one plain file to the Recycle Bin, asking nothing
 // and showing nothing.
 bool DeleteToRecycleBin(HWND owner, const RVK::CString& path) {
-    if (!IsPlainFile(path)) {
+    if (HasWildcard(path) || !IsPlainFile(path)) {
         return false;
     }
     std::string from(path);
