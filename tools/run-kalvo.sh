@@ -47,7 +47,7 @@ case "${1:-}" in
   --capture) capture ;;
   "")
     if [ -n "${DISPLAY:-}" ]; then
-      exec "$root/tools/wine-session.sh" wine "$build/Kalvo.exe"
+      KALVO_VIRTUAL_DESKTOP=0 exec "$root/tools/wine-session.sh" wine "$build/Kalvo.exe"
     fi
     exec "$root/tools/wine-session.sh" "$0" --capture
     ;;
