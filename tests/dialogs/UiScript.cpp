@@ -10,34 +10,15 @@ constexpr UINT kTickMs = 20;
 constexpr DWORD kStepTimeoutMs = 15000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-struct Query {
-    const char* className;
-    const char* caption;
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM param) {
-    Query& query = *reinterpret_cast<Query*>(param);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == query.className && IsWindowVisible(window) &&
-        (query.caption == nullptr || WindowText(window) == query.caption) &&
-        (query.owner == nullptr || GetWindow(window, GW_OWNER) == query.owner)) {
-        query.found = window;
-        return FALSE;
+// Posts both ways of closing to every dialog of this thread, shown or not.
+void CloseDialogs() {
+    for (HWND dialog = FindWindowExA(nullptr, nullptr, kDialogClass, nullptr); dialog != nullptr;
+         dialog = FindWindowExA(nullptr, dialog, kDialogClass, nullptr)) {
+        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId()) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
     }
-    return TRUE;
-}
-
-BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == kDialogClass) {
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    return TRUE;
 }
 
 } // namespace
@@ -104,7 +85,7 @@ void CALLBACK UiScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void UiScript::Tick() {
     if (m_failed) {
-        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
+        CloseDialogs();
     } else if (m_next < m_steps.size() && m_steps[m_next].step()) {
         ++m_next;
         m_stepStart = GetTickCount();
@@ -115,9 +96,15 @@ void UiScript::Tick() {
 }
 
 HWND FindShown(const char* caption, HWND owner, const char* className) {
-    Query query{className, caption, owner, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window != nullptr;
+         window = FindWindowExA(nullptr, window, className, caption)) {
+        if (IsWindowVisible(window) &&
+            GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+            (owner == nullptr || GetWindow(window, GW_OWNER) == owner)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 std::string WindowText(HWND window) {
