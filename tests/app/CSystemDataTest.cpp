@@ -59,27 +59,20 @@ const ColorAccess kColors[] = {
 
 } // namespace
 
-TEST(CSystemDataInstanceTest, OneInstanceAtATimeWithPathsFromTheBaseFolder) {
-    EXPECT_EQ(CSystemData::GetInstance(), nullptr);
-    EXPECT_FALSE(CSystemData::DestroyInstance());
+// Without a base folder there is no settings file: nothing may land in WIN.INI.
+TEST(CSystemDataInstanceTest, PathsComeFromTheBaseFolderAndWithoutOneNothingIsWritten) {
     ASSERT_TRUE(CSystemData::CreateInstance());
-    CSystemData* first = CSystemData::GetInstance();
-    EXPECT_FALSE(CSystemData::CreateInstance());
-    EXPECT_EQ(CSystemData::GetInstance(), first);
-
-    EXPECT_TRUE(first->GetMemoDir().IsEmpty());
-    // Without a base folder there is no settings file: nothing may land in WIN.INI.
-    first->SetSundayTextColor(RGB(1, 2, 3));
-    EXPECT_EQ(first->GetSundayTextColor(), RGB(255, 0, 0));
+    CSystemData* settings = CSystemData::GetInstance();
+    EXPECT_TRUE(settings->GetMemoDir().IsEmpty());
+    settings->SetSundayTextColor(RGB(1, 2, 3));
+    EXPECT_EQ(settings->GetSundayTextColor(), RGB(255, 0, 0));
     char value[16] = {};
     GetProfileStringA("COLOR_SETTING", "SUNDAY_TEXT_COLOR", "none", value, sizeof value);
     EXPECT_STREQ(value, "none");
-    first->SetBaseDir("C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(first->GetBaseDir()), "C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(first->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
-
+    settings->SetBaseDir("C:\\Program Files\\Kalvo");
+    EXPECT_EQ(std::string(settings->GetBaseDir()), "C:\\Program Files\\Kalvo");
+    EXPECT_EQ(std::string(settings->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
     EXPECT_TRUE(CSystemData::DestroyInstance());
-    EXPECT_EQ(CSystemData::GetInstance(), nullptr);
 }
 
 TEST_F(CSystemDataTest, EachColourHasItsDefaultUntilItsSetterWritesItsOwnKey) {
