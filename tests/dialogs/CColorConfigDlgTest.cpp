@@ -91,6 +91,7 @@ TEST_F(MainWndTest, ColoursShowInTheSampleAndApplyOnOkOnly) {
     wnd->realDialogs = true;
     const COLORREF panel = RGB(1, 120, 3);
     const COLORREF face = RGB(120, 5, 6);
+    const COLORREF sunday = RGB(0, 200, 0);
     const std::string before = folder.ReadFile("Kalvo.ini");
     const HWND main = Window();
     HWND dialog = nullptr;
@@ -128,13 +129,13 @@ TEST_F(MainWndTest, ColoursShowInTheSampleAndApplyOnOkOnly) {
         EXPECT_EQ(PixelAt(dialog, 485, 93), kButtonBack) << "sample button";
         EXPECT_GT(CountPixels(dialog, {480, 88, 552, 120}, kButtonText), 0);
     });
-    Pick(cancelled, dialog, kSundayButton, kSundayText, panel);
+    Pick(cancelled, dialog, kSundayButton, kSundayText, sunday);
     Pick(cancelled, dialog, kFaceButton, kButtonBack, face);
     Pick(cancelled, dialog, kPanelButton, kCalendarBack, panel, false);
     cancelled.Do("choices shown, the cancelled one not, nothing written; Cancel", [&] {
-        EXPECT_GT(CountPixels(dialog, HeaderArea(0), panel), 0);
+        EXPECT_GT(CountPixels(dialog, HeaderArea(0), sunday), 0);
         EXPECT_EQ(CountPixels(dialog, HeaderArea(0), kSundayText), 0);
-        EXPECT_GT(CountPixels(dialog, NumberArea(1), panel), 0);
+        EXPECT_GT(CountPixels(dialog, NumberArea(1), sunday), 0);
         EXPECT_EQ(PixelAt(dialog, 485, 93), face);
         EXPECT_EQ(PixelAt(dialog, 233, 41), kCalendarBack);
         EXPECT_EQ(folder.ReadFile("Kalvo.ini"), before);
