@@ -1,7 +1,5 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
-#include "app/CSystemData.h"
-
 namespace {
 
 // A client rectangle from a corner and a size.
