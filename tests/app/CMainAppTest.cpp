@@ -79,13 +79,3 @@ TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
                    "システムデータの開放に失敗しました");
     EXPECT_EQ(result, 0);
 }
-
-TEST(CMainAppTest, TheFolderEndsAtTheLastRealBackslashOfAShiftJisPath) {
-    ASSERT_EQ(GetACP(), 932u) << "Shift-JIS must be the ANSI code page";
-    // ソ is 0x83 0x5C and 表 is 0x95 0x5C: their second byte is the backslash's.
-    EXPECT_STREQ(CMainApp::FolderOf("C:\\ソフト\\予定表.exe"), "C:\\ソフト");
-    EXPECT_STREQ(CMainApp::FolderOf("C:\\予定表"), "C:");
-    EXPECT_STREQ(CMainApp::FolderOf("C:\\ソ\\表"), "C:\\ソ");
-    EXPECT_STREQ(CMainApp::FolderOf("Kalvo.exe"), "");
-    EXPECT_STREQ(CMainApp::FolderOf("\\Kalvo.exe"), "");
-}

@@ -21,9 +21,6 @@ protected:
     }
     void TearDown() override { CSystemData::DestroyInstance(); }
 
-    void WriteValue(const char* key, const std::string& value) {
-        folder.WriteFile(kIniName, std::string("[COLOR_SETTING]\r\n") + key + "=" + value + "\r\n");
-    }
     std::string ReadValue(const char* key) {
         char value[64] = {};
         GetPrivateProfileStringA("COLOR_SETTING", key, "<missing>", value, sizeof value,
@@ -43,117 +40,87 @@ struct ColorAccess {
     COLORREF defaultColor;
 };
 
+#define COLOR_ACCESS(name, key, r, g, b)                                                           \
+    { key, &CSystemData::Get##name##Color, &CSystemData::Set##name##Color, RGB(r, g, b) }
+
 const ColorAccess kColors[] = {
-    {"CALENDAR_BACK_COLOR", &CSystemData::GetCalendarBackColor, &CSystemData::SetCalendarBackColor,
-     RGB(224, 224, 224)},
-    {"CALENDAR_TEXT_COLOR", &CSystemData::GetCalendarTextColor, &CSystemData::SetCalendarTextColor,
-     RGB(0, 0, 0)},
-    {"WEEKDAY_TEXT_COLOR", &CSystemData::GetWeekdayTextColor, &CSystemData::SetWeekdayTextColor,
-     RGB(0, 0, 0)},
-    {"SUNDAY_TEXT_COLOR", &CSystemData::GetSundayTextColor, &CSystemData::SetSundayTextColor,
-     RGB(255, 0, 0)},
-    {"SATDAY_TEXT_COLOR", &CSystemData::GetSatdayTextColor, &CSystemData::SetSatdayTextColor,
-     RGB(0, 0, 255)},
-    {"SELDAY_BACK_COLOR", &CSystemData::GetSeldayBackColor, &CSystemData::SetSeldayBackColor,
-     RGB(255, 255, 255)},
-    {"TODAY_EDGE_COLOR", &CSystemData::GetTodayEdgeColor, &CSystemData::SetTodayEdgeColor,
-     RGB(0, 192, 192)},
-    {"MEMODAY_MARK_COLOR", &CSystemData::GetMemodayMarkColor, &CSystemData::SetMemodayMarkColor,
-     RGB(255, 255, 0)},
-    {"MEMODAY_EDGE_COLOR", &CSystemData::GetMemodayEdgeColor, &CSystemData::SetMemodayEdgeColor,
-     RGB(192, 128, 0)},
-    {"BUTTON_BACK_COLOR", &CSystemData::GetButtonBackColor, &CSystemData::SetButtonBackColor,
-     RGB(192, 192, 192)},
-    {"BUTTON_TEXT_COLOR", &CSystemData::GetButtonTextColor, &CSystemData::SetButtonTextColor,
-     RGB(0, 0, 0)},
+    COLOR_ACCESS(CalendarBack, "CALENDAR_BACK_COLOR", 224, 224, 224),
+    COLOR_ACCESS(CalendarText, "CALENDAR_TEXT_COLOR", 0, 0, 0),
+    COLOR_ACCESS(WeekdayText, "WEEKDAY_TEXT_COLOR", 0, 0, 0),
+    COLOR_ACCESS(SundayText, "SUNDAY_TEXT_COLOR", 255, 0, 0),
+    COLOR_ACCESS(SatdayText, "SATDAY_TEXT_COLOR", 0, 0, 255),
+    COLOR_ACCESS(SeldayBack, "SELDAY_BACK_COLOR", 255, 255, 255),
+    COLOR_ACCESS(TodayEdge, "TODAY_EDGE_COLOR", 0, 192, 192),
+    COLOR_ACCESS(MemodayMark, "MEMODAY_MARK_COLOR", 255, 255, 0),
+    COLOR_ACCESS(MemodayEdge, "MEMODAY_EDGE_COLOR", 192, 128, 0),
+    COLOR_ACCESS(ButtonBack, "BUTTON_BACK_COLOR", 192, 192, 192),
+    COLOR_ACCESS(ButtonText, "BUTTON_TEXT_COLOR", 0, 0, 0),
 };
 
 } // namespace
 
-TEST(CSystemDataInstanceTest, OneInstanceAtATimeWithPathsFromTheBaseFolder) {
-    EXPECT_EQ(CSystemData::GetInstance(), nullptr);
-    EXPECT_FALSE(CSystemData::DestroyInstance());
+// Without a base folder there is no settings file: nothing may land in WIN.INI.
+TEST(CSystemDataInstanceTest, PathsComeFromTheBaseFolderAndWithoutOneNothingIsWritten) {
     ASSERT_TRUE(CSystemData::CreateInstance());
-    CSystemData* first = CSystemData::GetInstance();
-    EXPECT_FALSE(CSystemData::CreateInstance());
-    EXPECT_EQ(CSystemData::GetInstance(), first);
-
-    EXPECT_TRUE(first->GetMemoDir().IsEmpty());
-    // Without a base folder there is no settings file: nothing may land in WIN.INI.
-    first->SetSundayTextColor(RGB(1, 2, 3));
-    EXPECT_EQ(first->GetSundayTextColor(), RGB(255, 0, 0));
+    CSystemData* settings = CSystemData::GetInstance();
+    EXPECT_TRUE(settings->GetMemoDir().IsEmpty());
+    settings->SetSundayTextColor(RGB(1, 2, 3));
+    EXPECT_EQ(settings->GetSundayTextColor(), RGB(255, 0, 0));
     char value[16] = {};
     GetProfileStringA("COLOR_SETTING", "SUNDAY_TEXT_COLOR", "none", value, sizeof value);
     EXPECT_STREQ(value, "none");
-    first->SetBaseDir("C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(first->GetBaseDir()), "C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(first->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
-
+    settings->SetBaseDir("C:\\Program Files\\Kalvo");
+    EXPECT_EQ(std::string(settings->GetBaseDir()), "C:\\Program Files\\Kalvo");
+    EXPECT_EQ(std::string(settings->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
     EXPECT_TRUE(CSystemData::DestroyInstance());
-    EXPECT_EQ(CSystemData::GetInstance(), nullptr);
 }
 
-TEST_F(CSystemDataTest, MissingFileSectionOrKeyGivesEachDefault) {
+TEST_F(CSystemDataTest, EachColourHasItsDefaultUntilItsSetterWritesItsOwnKey) {
     for (const ColorAccess& color : kColors) {
         EXPECT_EQ((settings->*color.get)(), color.defaultColor) << color.key;
     }
     EXPECT_TRUE(folder.ReadFile(kIniName).empty()) << "reading must not create the file";
-
-    folder.WriteFile(kIniName, "[OTHER]\r\nSUNDAY_TEXT_COLOR=00FF00\r\n");
+    folder.WriteFile(kIniName, "[OTHER]\r\nSUNDAY_TEXT_COLOR=00FF00\r\n"
+                               "[COLOR_SETTING]\r\nMEMODAY_MARK_COLOR=12345678\r\n");
     EXPECT_EQ(settings->GetSundayTextColor(), RGB(255, 0, 0));
-    WriteValue("CALENDAR_BACK_COLOR", "123456");
-    EXPECT_EQ(settings->GetSundayTextColor(), RGB(255, 0, 0));
-}
+    EXPECT_EQ(settings->GetMemodayMarkColor(), RGB(0x12, 0x34, 0x56));
 
-TEST_F(CSystemDataTest, EachSetterWritesItsOwnKeyInLowerCase) {
+    // A distinct colour per key, so that a getter reading another key shows.
+    BYTE green = 0;
     for (const ColorAccess& color : kColors) {
-        (settings->*color.set)(RGB(0xAB, 0x0C, 0xEF));
-        EXPECT_EQ(ReadValue(color.key), "ab0cef") << color.key;
-        EXPECT_EQ((settings->*color.get)(), RGB(0xAB, 0x0C, 0xEF)) << color.key;
+        (settings->*color.set)(RGB(0xAB, green++, 0xEF));
     }
-    settings->SetSatdayTextColor(RGB(0, 0, 255));
-    EXPECT_EQ(ReadValue("SATDAY_TEXT_COLOR"), "0000ff");
+    green = 0;
+    for (const ColorAccess& color : kColors) {
+        char text[8] = {};
+        wsprintfA(text, "ab%02xef", green);
+        EXPECT_EQ(ReadValue(color.key), text);
+        EXPECT_EQ((settings->*color.get)(), RGB(0xAB, green++, 0xEF)) << color.key;
+    }
     settings->SetCalendarBackColor(0xFF123456);
     EXPECT_EQ(ReadValue("CALENDAR_BACK_COLOR"), "563412");
 }
 
-TEST_F(CSystemDataTest, ColoursRoundTripThroughTheFile) {
-    for (unsigned channel = 0; channel < 256; channel += 15) {
-        const COLORREF color = RGB(channel, 255 - channel, channel / 3);
-        settings->SetTodayEdgeColor(color);
-        ASSERT_EQ(settings->GetTodayEdgeColor(), color) << std::hex << color;
-    }
-}
-
-TEST_F(CSystemDataTest, StoredValuesParseByCharacterPosition) {
+TEST(CSystemDataParseTest, ColoursParseByCharacterPositionWithoutReadingPastTheText) {
     struct Case {
-        const char* value;
+        const char* text;
         COLORREF color;
     };
-    const Case cases[] = {
-        {"FF0000", RGB(255, 0, 0)},   {"ff0000", RGB(255, 0, 0)},
-        {"FFF", RGB(255, 240, 0)},    {"F", RGB(240, 0, 0)},
-        {"#FF0000", RGB(15, 240, 0)}, {"12345678", RGB(0x12, 0x34, 0x56)},
-        {"", RGB(0, 0, 0)},           {"0x1234", RGB(0, 0x12, 0x34)},
-    };
+    // The last text is Shift-JIS "あい" then FF.
+    const Case cases[] = {{"FF0000", RGB(255, 0, 0)},
+                          {"ff0000", RGB(255, 0, 0)},
+                          {"FFF", RGB(255, 240, 0)},
+                          {"F", RGB(240, 0, 0)},
+                          {"#FF0000", RGB(15, 240, 0)},
+                          {"123456789ABCDEF", RGB(0x12, 0x34, 0x56)},
+                          {"", RGB(0, 0, 0)},
+                          {nullptr, RGB(0, 0, 0)},
+                          {"0x1234", RGB(0, 0x12, 0x34)},
+                          {"\x82\xa0\x82\xa2\x46\x46", RGB(0, 0, 255)}};
     for (const Case& c : cases) {
-        WriteValue("MEMODAY_MARK_COLOR", c.value);
-        EXPECT_EQ(settings->GetMemodayMarkColor(), c.color) << c.value;
+        EXPECT_EQ(CSystemData::ParseColor(c.text), c.color) << (c.text ? c.text : "null");
     }
-}
-
-TEST(CSystemDataParseTest, ParsingNeverReadsPastTheText) {
-    EXPECT_EQ(CSystemData::ParseColor("F"), RGB(240, 0, 0));
-    EXPECT_EQ(CSystemData::ParseColor(nullptr), RGB(0, 0, 0));
-    EXPECT_EQ(CSystemData::ParseColor("123456789ABCDEF"), RGB(0x12, 0x34, 0x56));
-    // Shift-JIS bytes are not digits: "あい" then FF.
-    EXPECT_EQ(CSystemData::ParseColor("\x82\xa0\x82\xa2"
-                                      "FF"),
-              RGB(0, 0, 255));
     EXPECT_EQ(CSystemData::ParseHexDigits("x1", 2), 0x01u);
     EXPECT_EQ(CSystemData::ParseHexDigits("1", 2), 0x10u);
-    EXPECT_EQ(CSystemData::ParseHexDigits("\0"
-                                          "F",
-                                          2),
-              0x0Fu);
+    EXPECT_EQ(CSystemData::ParseHexDigits("\0\x46", 2), 0x0Fu);
 }

@@ -13,90 +13,69 @@
 
 namespace {
 
-constexpr char kMainWndClass[] = "CWindow";
-constexpr char kMainWndTitle[] = "Kalvo３";
-constexpr int kMainWndSize = 400;
 constexpr char kTraceLine[] = "フォルダ・ファイルが無かった\r\n";
 constexpr char kPathTooLong[] = "実行ファイルのパスが長すぎます\n"
                                 "短いパスのフォルダに移してから起動してください";
-constexpr char kExeName[] = "Kalvo.exe";
 constexpr DWORD kTimeoutMs = 20000;
 // Bytes of the longest module path accepted, without its terminator.
 constexpr size_t kLongestModulePath = MAX_PATH - 1;
 // Each folder of a long test path stays far below the file systems' name limits.
 constexpr size_t kFolderNameBytes = 80;
 
-// The Kalvo.exe of this build, as Wine's Z: drive sees it.
-std::string BuiltKalvo() {
-    std::string path = std::string("Z:") + KALVO_EXE;
-    for (char& c : path) {
-        c = c == '/' ? '\\' : c;
-    }
-    return path;
-}
-
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// One run of a copy of Kalvo.exe at `exePath`, its standard output kept in a file.
+// One run of a copy of this build's Kalvo.exe at `exePath`, its standard output kept in
+// a file.
 class KalvoRun {
 public:
     explicit KalvoRun(const std::string& exePath, DWORD creationFlags = 0) {
-        EXPECT_TRUE(CopyFileA(BuiltKalvo().c_str(), exePath.c_str(), FALSE)) << exePath;
+        std::string built = std::string("Z:") + KALVO_EXE;
+        std::replace(built.begin(), built.end(), '/', '\\');
+        EXPECT_TRUE(CopyFileA(built.c_str(), exePath.c_str(), FALSE)) << exePath;
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE output = CreateFileA(m_outputDir.File("stdout.txt").c_str(), GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = output;
+        startup.hStdOutput = CreateFileA(m_outputDir.File("stdout.txt").c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         std::string commandLine = "\"" + exePath + "\"";
         EXPECT_TRUE(CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, TRUE,
                                    creationFlags, nullptr, nullptr, &startup, &m_process));
-        CloseHandle(output);
+        CloseHandle(startup.hStdOutput);
     }
     KalvoRun(const KalvoRun&) = delete;
     KalvoRun& operator=(const KalvoRun&) = delete;
     ~KalvoRun() {
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, kTimeoutMs);
-        }
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, kTimeoutMs);
         CloseHandle(m_process.hThread);
         CloseHandle(m_process.hProcess);
     }
 
     void Resume() { ResumeThread(m_process.hThread); }
-    HWND WaitForMainWindow() {
-        return WaitForTopWindow(m_process.dwProcessId, kMainWndClass, kMainWndTitle, kTimeoutMs,
-                                m_process.hProcess);
-    }
     SeenBox AnswerBox() {
         return AnswerMessageBox(m_process.dwProcessId, kTimeoutMs, m_process.hProcess);
     }
     // The exit code, or STILL_ACTIVE when the process does not end in time.
     DWORD WaitForExit() {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(m_process.hProcess, kTimeoutMs) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(m_process.hProcess, &code);
-        }
+        DWORD code = 0;
+        WaitForSingleObject(m_process.hProcess, kTimeoutMs);
+        GetExitCodeProcess(m_process.hProcess, &code);
         return code;
     }
-    // Closes the main window as its close box does; the exit code.
+    // Closes the 400 by 400 main window as its close box does; the exit code.
     DWORD CloseMainWindow() {
-        HWND hwnd = WaitForMainWindow();
+        HWND hwnd = WaitForTopWindow(m_process.dwProcessId, "CWindow", "Kalvo３", kTimeoutMs,
+                                     m_process.hProcess);
         EXPECT_NE(hwnd, nullptr) << "no main window";
         RECT rect{};
         GetWindowRect(hwnd, &rect);
-        EXPECT_EQ(rect.right - rect.left, kMainWndSize);
-        EXPECT_EQ(rect.bottom - rect.top, kMainWndSize);
+        EXPECT_EQ(rect.right - rect.left, 400);
+        EXPECT_EQ(rect.bottom - rect.top, 400);
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
         return WaitForExit();
     }
@@ -115,9 +94,10 @@ void ExpectErrorBox(const SeenBox& box, const std::string& text) {
     EXPECT_FALSE(box.owned);
 }
 
-// Makes folders under `root` so that the path of `exeName` in them is `bytes` long; the
-// double-byte names keep it under MAX_PATH characters, so that Wine can start it.
-std::string MakeProgramPath(const TempDir& root, size_t bytes, const std::string& exeName) {
+// Makes folders under `root` so that the path of `exeName` in the last one is `bytes`
+// long, and answers that folder; the double-byte names keep the path under MAX_PATH
+// characters, so that Wine can start it.
+std::string MakeProgramFolder(const TempDir& root, size_t bytes, const std::string& exeName) {
     std::string folder = root.Path();
     const size_t folderBytes = bytes - 1 - exeName.size();
     while (folder.size() < folderBytes) {
@@ -130,49 +110,41 @@ std::string MakeProgramPath(const TempDir& root, size_t bytes, const std::string
         EXPECT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
     }
     EXPECT_EQ(folder.size(), folderBytes);
-    return folder + "\\" + exeName;
-}
-
-std::string MemoFolderBeside(const std::string& exePath) {
-    return exePath.substr(0, exePath.rfind('\\')) + "\\memo";
+    return folder;
 }
 
 void ExpectRefusedAsTooLong(size_t bytes, const std::string& exeName) {
     TempDir root;
-    const std::string exePath = MakeProgramPath(root, bytes, exeName);
-    KalvoRun kalvo(exePath);
+    const std::string folder = MakeProgramFolder(root, bytes, exeName);
+    KalvoRun kalvo(folder + "\\" + exeName);
     ExpectErrorBox(kalvo.AnswerBox(), kPathTooLong);
     EXPECT_EQ(kalvo.WaitForExit(), 0u);
     EXPECT_EQ(kalvo.Output(), "");
-    EXPECT_FALSE(Exists(MemoFolderBeside(exePath)));
+    EXPECT_FALSE(IsFolder(folder + "\\memo"));
 }
 
 } // namespace
 
-TEST(KalvoProcessTest, WithoutAMemoFolderItSaysSoCreatesItAndRunsUntilClosed) {
+// Nothing is saved at shutdown: the settings file stays as it was.
+TEST(KalvoProcessTest, TheFirstRunMakesTheMemoFolderAndSaysSoAndClosingEndsWithZero) {
     TempDir folder;
-    KalvoRun kalvo(folder.File(kExeName));
-    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
-    EXPECT_TRUE(IsFolder(folder.File("memo")));
-    EXPECT_EQ(kalvo.Output().rfind(kTraceLine, 0), 0u) << kalvo.Output();
-    EXPECT_FALSE(Exists(folder.File("Kalvo.ini"))) << "nothing is saved at shutdown";
-}
-
-TEST(KalvoProcessTest, WithItsMemoFolderItRunsQuietlyAndLeavesTheSettingsFileAsItWas) {
-    TempDir folder;
-    folder.MakeFolder("memo");
     const std::string settings = "[COLOR_SETTING]\r\nCALENDAR_BACK_COLOR=112233\r\n";
     folder.WriteFile("Kalvo.ini", settings);
-    KalvoRun kalvo(folder.File(kExeName));
-    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
-    EXPECT_EQ(kalvo.Output().find(kTraceLine), std::string::npos);
+    KalvoRun first(folder.File("Kalvo.exe"));
+    EXPECT_EQ(first.CloseMainWindow(), 0u);
+    EXPECT_TRUE(IsFolder(folder.File("memo")));
+    EXPECT_EQ(first.Output().rfind(kTraceLine, 0), 0u) << first.Output();
+
+    KalvoRun second(folder.File("Kalvo2.exe"));
+    EXPECT_EQ(second.CloseMainWindow(), 0u);
+    EXPECT_EQ(second.Output().find(kTraceLine), std::string::npos);
     EXPECT_EQ(folder.ReadFile("Kalvo.ini"), settings);
 }
 
 TEST(KalvoProcessTest, APlainFileNamedMemoStopsStartUpWithOneBoxNamingIt) {
     TempDir folder;
     folder.WriteFile("memo", "not a folder");
-    KalvoRun kalvo(folder.File(kExeName));
+    KalvoRun kalvo(folder.File("Kalvo.exe"));
     ExpectErrorBox(kalvo.AnswerBox(), "データフォルダと同名のファイルが存在します\n"
                                       "以下のファイルを削除またはリネームしてください\n" +
                                           folder.File("memo"));
@@ -194,25 +166,19 @@ TEST(KalvoProcessTest, AMemoFolderThatCannotBeCreatedIsReported) {
     ExpectErrorBox(kalvo.AnswerBox(), "データフォルダの作成に失敗しました");
     EXPECT_EQ(kalvo.WaitForExit(), 0u);
     EXPECT_EQ(kalvo.Output(), kTraceLine);
-    EXPECT_FALSE(Exists(root.File("app")));
+    EXPECT_FALSE(IsFolder(root.File("app")));
 }
 
-TEST(KalvoProcessTest, AShiftJisPathKeepsTheMemoFolderBesideTheProgram) {
+// In Shift-JIS 表 ends in the byte of the backslash: the memo folder must still land
+// beside the program, not in a folder cut inside a name.
+TEST(KalvoProcessTest, AShiftJisPathUpToTheLongestAnsiPathIsAcceptedAndLongerIsRefused) {
     TempDir root;
-    root.MakeFolder("ソフト");
-    KalvoRun kalvo(root.File("ソフト\\予定表.exe"));
-    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
-    EXPECT_TRUE(IsFolder(root.File("ソフト\\memo")));
-}
-
-TEST(KalvoProcessTest, AProgramPathTooLongForTheAnsiCallsIsRefused) {
-    TempDir root;
-    const std::string longest = MakeProgramPath(root, kLongestModulePath, kExeName);
-    KalvoRun accepted(longest);
+    const std::string folder = MakeProgramFolder(root, kLongestModulePath, "予定表.exe");
+    KalvoRun accepted(folder + "\\予定表.exe");
     EXPECT_EQ(accepted.CloseMainWindow(), 0u);
-    EXPECT_TRUE(IsFolder(MemoFolderBeside(longest)));
+    EXPECT_TRUE(IsFolder(folder + "\\memo"));
 
-    ExpectRefusedAsTooLong(kLongestModulePath + 1, kExeName);
+    ExpectRefusedAsTooLong(kLongestModulePath + 1, "Kalvo.exe");
     // Cut at 260 bytes this path would split 予, and Wine's GetModuleFileNameA would
     // then answer 259 bytes without any error.
     ExpectRefusedAsTooLong(kLongestModulePath + 12, "予定表予定表予定表.exe");

@@ -38,7 +38,7 @@ TEST(CDateRangeTest, DaysAcrossTheWholeRangeRoundTrip) {
     EXPECT_EQ(CDate(INT_MAX), kLastDay);
 }
 
-TEST(CDateRangeTest, ArithmeticClampsAtTheLastDay) {
+TEST(CDateRangeTest, NothingMovesADatePastTheLastDay) {
     CDate date = kLastDay;
     EXPECT_EQ(++date, kLastDay);
     EXPECT_EQ(date += 1, kLastDay);
@@ -49,10 +49,7 @@ TEST(CDateRangeTest, ArithmeticClampsAtTheLastDay) {
     EXPECT_EQ(kLastDay + INT_MIN, kFirstDay);
     CDate first = kFirstDay;
     EXPECT_EQ(first -= INT_MAX, kFirstDay);
-}
 
-TEST(CDateRangeTest, NothingMovesADatePastTheLastDay) {
-    CDate date;
     EXPECT_FALSE(date.SetDate(CDate::kLastYear, 7, 13));
     EXPECT_FALSE(date.SetDate(INT_MAX, 12, 31));
     EXPECT_EQ(date.GetDayNumber(), INT_MAX);
@@ -62,7 +59,6 @@ TEST(CDateRangeTest, NothingMovesADatePastTheLastDay) {
     date.SetYear(CDate::kLastYear);
     date.SetYear(INT_MAX);
     EXPECT_EQ(date, MakeDate(2013, 12, 27));
-
     date = MakeDate(2013, 3, 1);
     date.SetYear(CDate::kLastYear);
     EXPECT_EQ(date, MakeDate(CDate::kLastYear, 3, 1));

@@ -2,59 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/GdiCanvas.h"
+
 namespace {
 
 constexpr UINT kTickMs = 20;
 constexpr DWORD kStepTimeoutMs = 15000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-struct DialogQuery {
-    const char* caption;
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-    DialogQuery& query = *reinterpret_cast<DialogQuery*>(param);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(window)) {
-        return TRUE;
+// Posts both ways of closing to every dialog of this thread, shown or not.
+void CloseDialogs() {
+    for (HWND dialog = FindWindowExA(nullptr, nullptr, kDialogClass, nullptr); dialog != nullptr;
+         dialog = FindWindowExA(nullptr, dialog, kDialogClass, nullptr)) {
+        if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId()) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
     }
-    if (query.caption != nullptr && WindowText(window) != query.caption) {
-        return TRUE;
-    }
-    if (query.owner != nullptr && GetWindow(window, GW_OWNER) != query.owner) {
-        return TRUE;
-    }
-    query.found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770") {
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    return TRUE;
 }
 
 } // namespace
 
 UiScript* UiScript::s_running = nullptr;
-
-UiScript::UiScript() = default;
-
-UiScript::~UiScript() {
-    if (m_timer != 0) {
-        KillTimer(nullptr, m_timer);
-    }
-    if (s_running == this) {
-        s_running = nullptr;
-    }
-}
 
 UiScript& UiScript::Then(const std::string& what, Step step) {
     m_steps.push_back({what, std::move(step)});
@@ -68,24 +37,44 @@ UiScript& UiScript::Do(const std::string& what, std::function<void()> action) {
     });
 }
 
-void UiScript::Start() {
-    s_running = this;
-    m_stepStart = GetTickCount();
-    m_timer = SetTimer(nullptr, 0, kTickMs, &UiScript::OnTimer);
+UiScript& UiScript::WaitFor(HWND& dialog, const char* caption, HWND owner) {
+    return Then(std::string("dialog ") + (caption ? caption : "owned"), [&dialog, caption, owner] {
+        return (dialog = FindShown(caption, owner)) != nullptr;
+    });
 }
 
-bool UiScript::Finish() {
-    if (m_timer != 0) {
-        KillTimer(nullptr, m_timer);
-        m_timer = 0;
-    }
-    while (m_error.empty() && m_next < m_steps.size() && m_steps[m_next].step()) {
+UiScript& UiScript::AnswerBox(const HWND& owner, SeenBox& seen) {
+    Then("message box", [&owner, &seen] {
+        HWND box = FindShown(nullptr, owner);
+        if (box != nullptr) {
+            seen = {true, WindowText(box), WindowText(GetDlgItem(box, kMessageBoxTextId)), true};
+            ClickButton(box, IDOK);
+        }
+        return box != nullptr;
+    });
+    return Then("message box closed", [&owner] { return FindShown(nullptr, owner) == nullptr; });
+}
+
+void UiScript::Run(const std::function<void()>& action) {
+    s_running = this;
+    m_stepStart = GetTickCount();
+    const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, &UiScript::OnTimer);
+    action();
+    KillTimer(nullptr, timer);
+    s_running = nullptr;
+    while (!m_failed && m_next < m_steps.size() && m_steps[m_next].step()) {
         ++m_next;
     }
-    if (m_error.empty() && m_next < m_steps.size()) {
-        m_error = "not reached: " + m_steps[m_next].what;
+    if (!m_failed && m_next < m_steps.size()) {
+        m_failed = true;
+        ADD_FAILURE() << "not reached: " << m_steps[m_next].what;
     }
-    return m_error.empty();
+}
+
+INT_PTR UiScript::RunModal(RVK::CDialog& dialog) {
+    INT_PTR result = 0;
+    Run([&] { result = dialog.DoModal(nullptr); });
+    return result;
 }
 
 void CALLBACK UiScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -95,35 +84,28 @@ void CALLBACK UiScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void UiScript::Tick() {
-    if (!m_error.empty()) {
-        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
-        return;
-    }
-    // A step may run a modal loop of its own, which serves this timer again.
-    if (m_busy || m_next == m_steps.size()) {
-        return;
-    }
-    m_busy = true;
-    const bool done = m_steps[m_next].step();
-    m_busy = false;
-    if (done) {
+    if (m_failed) {
+        CloseDialogs();
+    } else if (m_next < m_steps.size() && m_steps[m_next].step()) {
         ++m_next;
         m_stepStart = GetTickCount();
-    } else if (GetTickCount() - m_stepStart > kStepTimeoutMs) {
-        m_error = "step timed out: " + m_steps[m_next].what;
-        ADD_FAILURE() << m_error;
+    } else if (m_next < m_steps.size() && GetTickCount() - m_stepStart > kStepTimeoutMs) {
+        m_failed = true;
+        ADD_FAILURE() << "step timed out: " << m_steps[m_next].what;
     }
 }
 
-HWND FindDialog(const char* caption, HWND owner) {
-    DialogQuery query{caption, owner, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+HWND FindShown(const char* caption, HWND owner, const char* className) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window != nullptr;
+         window = FindWindowExA(nullptr, window, className, caption)) {
+        if (IsWindowVisible(window) &&
+            GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+            (owner == nullptr || GetWindow(window, GW_OWNER) == owner)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
-
-HWND FindOwnedDialog(HWND owner) { return FindDialog(nullptr, owner); }
-
-std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, kMessageBoxTextId)); }
 
 std::string WindowText(HWND window) {
     char text[4096] = {};
@@ -152,7 +134,7 @@ void TypeText(HWND edit, const char* text) {
 }
 
 COLORREF PixelAt(HWND window, int x, int y) {
-    UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC dc = GetDC(window);
     const COLORREF color = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
@@ -160,14 +142,10 @@ COLORREF PixelAt(HWND window, int x, int y) {
 }
 
 int CountPixels(HWND window, const RECT& area, COLORREF color) {
-    UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiCanvas canvas(area.right, area.bottom);
     HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            count += GetPixel(dc, x, y) == color ? 1 : 0;
-        }
-    }
+    BitBlt(canvas.Dc(), 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
-    return count;
+    return canvas.Count(color, area);
 }

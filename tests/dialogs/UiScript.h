@@ -6,29 +6,32 @@
 #include <string>
 #include <vector>
 
+#include "framework/CDialog.h"
+#include "tests/support/TopWindows.h"
+
 // Drives the windows of the test's own thread as a user would while a modal loop runs:
 // a thread timer, served by whatever modal loop is running, takes the steps in turn.
 // A step is retried on every tick until it answers true; one that never does fails the
-// script, which then closes every dialog of the thread so that the test can go on.
+// test, and the script then closes every dialog of the thread so that the test can go on.
 class UiScript {
 public:
     using Step = std::function<bool()>;
-
-    UiScript();
-    UiScript(const UiScript&) = delete;
-    UiScript& operator=(const UiScript&) = delete;
-    ~UiScript();
 
     // A step that waits for what it needs before it acts.
     UiScript& Then(const std::string& what, Step step);
     // A step that acts at once.
     UiScript& Do(const std::string& what, std::function<void()> action);
-    // Starts the timer; the steps run inside the next modal loop of this thread.
-    void Start();
-    // Stops the timer once the modal loop has returned and takes, once each, the steps
-    // still waiting (such as one that waits for the dialog to end). True when all are done.
-    bool Finish();
-    const std::string& Error() const { return m_error; }
+    // Waits for a shown dialog with this caption (and owner, when given) and keeps it.
+    UiScript& WaitFor(HWND& dialog, const char* caption, HWND owner = nullptr);
+    // Waits for a message box owned by `owner`, keeps its caption and text, presses OK
+    // and waits for the box to go.
+    UiScript& AnswerBox(const HWND& owner, SeenBox& seen);
+    // Runs `action`, whose modal loop serves the steps, then takes once each the steps
+    // still waiting (such as one that waits for the dialog to end); a step not done then
+    // fails the test.
+    void Run(const std::function<void()>& action);
+    // Runs the dialog without owner under the script; its result.
+    INT_PTR RunModal(RVK::CDialog& dialog);
 
 private:
     struct NamedStep {
@@ -41,19 +44,14 @@ private:
     std::vector<NamedStep> m_steps;
     std::size_t m_next = 0;
     DWORD m_stepStart = 0;
-    std::string m_error;
-    UINT_PTR m_timer = 0;
-    bool m_busy = false;
+    bool m_failed = false;
 
     static UiScript* s_running;
 };
 
-// Top-level dialog boxes ("#32770") of this thread: by caption, by owner, or both.
-HWND FindDialog(const char* caption, HWND owner = nullptr);
-// The dialog box this one owns (a message box or a colour chooser), or null.
-HWND FindOwnedDialog(HWND owner);
-// The text of a message box.
-std::string MessageBoxText(HWND box);
+// A shown top-level window of this thread with this class, caption and owner; a null
+// caption or owner matches any.
+HWND FindShown(const char* caption, HWND owner = nullptr, const char* className = kDialogClass);
 std::string WindowText(HWND window);
 
 // A click on a push button as its parent sees it; posted, so a modal window it opens

@@ -6,67 +6,20 @@
 
 namespace {
 
-const RECT kMonthArea = {0, 0, 232, 300};
+// The centre of the 27th's memo mark in December 2013.
+constexpr POINT kMarkOf27th = {34 + 32 * 5, 110 + 32 * 3};
 
 class CMainWndMemoTest : public MainWndTest {
 protected:
-    void SetUp() override {
-        MainWndTest::SetUp();
-        OpenWindow();
-    }
     std::string MemoPath(const CDate& date) {
         return static_cast<const char*>(wnd->GetMemoPath(date));
     }
+    // Whether the month view, and only it, waits to be painted.
     bool RepaintPending() const {
         const RECT pending = PendingPaint();
-        return EqualRect(&pending, &kMonthArea) != FALSE;
+        const RECT monthArea = {0, 0, 232, 300};
+        return EqualRect(&pending, &monthArea) != FALSE;
     }
-};
-
-// A ".txt" association whose "open" copies the file it gets beside it, instead of
-// starting an editor; the previous association is put back afterwards.
-class CopyingTextAssociation {
-public:
-    explicit CopyingTextAssociation(const std::string& copy) {
-        m_hadOld = ReadDefault(kExtensionKey, m_old);
-        WriteDefault(kExtensionKey, kProgId);
-        WriteDefault(kCommandKey,
-                     "C:\\windows\\system32\\cmd.exe /c copy /y \"%1\" \"" + copy + "\"");
-    }
-    ~CopyingTextAssociation() {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProgIdKey);
-        if (m_hadOld) {
-            WriteDefault(kExtensionKey, m_old);
-        } else {
-            RegDeleteTreeA(HKEY_LOCAL_MACHINE, kExtensionKey);
-        }
-    }
-    CopyingTextAssociation(const CopyingTextAssociation&) = delete;
-    CopyingTextAssociation& operator=(const CopyingTextAssociation&) = delete;
-
-private:
-    static constexpr const char* kExtensionKey = "Software\\Classes\\.txt";
-    static constexpr const char* kProgId = "KalvoTest.MemoCopy";
-    static constexpr const char* kProgIdKey = "Software\\Classes\\KalvoTest.MemoCopy";
-    static constexpr const char* kCommandKey =
-        "Software\\Classes\\KalvoTest.MemoCopy\\shell\\open\\command";
-
-    static bool ReadDefault(const char* key, std::string& value) {
-        char text[512] = {};
-        LONG size = sizeof text;
-        if (RegQueryValueA(HKEY_LOCAL_MACHINE, key, text, &size) != ERROR_SUCCESS) {
-            return false;
-        }
-        value = text;
-        return true;
-    }
-    static void WriteDefault(const char* key, const std::string& value) {
-        RegSetValueA(HKEY_LOCAL_MACHINE, key, REG_SZ, value.c_str(),
-                     static_cast<DWORD>(value.size()));
-    }
-
-    bool m_hadOld = false;
-    std::string m_old;
 };
 
 } // namespace
@@ -81,21 +34,17 @@ TEST_F(CMainWndMemoTest, PathsAreBuiltFromTheFoldersAndTheDate) {
 TEST_F(CMainWndMemoTest, OpeningCreatesAMissingMemoEmptyAndNeverTruncatesOne) {
     const CDate day = MakeDate(2013, 12, 27);
     ShowDate(MakeDate(2013, 12, 5));
-    ForgetPendingPaint();
     EXPECT_EQ(wnd->OpenMemo(day), 0);
-    EXPECT_TRUE(MemoExists("20131227.txt"));
     EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "");
+    EXPECT_TRUE(MemoExists("20131227.txt"));
     EXPECT_TRUE(RepaintPending());
-    Pump();
-    EXPECT_EQ(Pixel(34 + 32 * 5, 110 + 32 * 3), TestColors::kMemodayMark);
+    EXPECT_EQ(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
 
     WriteMemo("20131227.txt", "written by the editor");
     EXPECT_EQ(wnd->OpenMemo(day), 0);
     EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "written by the editor");
     EXPECT_FALSE(RepaintPending());
-    ASSERT_EQ(wnd->opened.size(), 2u);
-    EXPECT_EQ(wnd->opened[0], MemoPath(day));
-    EXPECT_EQ(wnd->opened[1], MemoPath(day));
+    EXPECT_EQ(wnd->opened, (std::vector<std::string>{MemoPath(day), MemoPath(day)}));
 }
 
 TEST_F(CMainWndMemoTest, AMemoThatCannotBeCreatedIsNotOpened) {
@@ -113,57 +62,48 @@ TEST_F(CMainWndMemoTest, WithoutSettingsThereAreNoPathsAndNothingIsTouched) {
     EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 13);
     EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 13);
     EXPECT_EQ(wnd->OnCmdHelp(), 13);
+    EXPECT_FALSE(wnd->ReloadColors());
     EXPECT_TRUE(wnd->opened.empty());
     EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "kept");
 }
 
 TEST_F(CMainWndMemoTest, DeletingMovesTheMemoToTheRecycleBinAndRemovesItsMark) {
-    WriteMemo("20131227.txt", "a written memo");
     ShowDate(MakeDate(2013, 12, 27));
-    ForgetPendingPaint();
+    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 0) << "no memo, nothing to do";
+    EXPECT_FALSE(RepaintPending());
+
+    WriteMemo("20131227.txt", "a written memo");
+    Repaint();
     EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 0);
     EXPECT_FALSE(MemoExists("20131227.txt"));
     EXPECT_TRUE(RepaintPending());
-    Pump();
-    EXPECT_NE(Pixel(34 + 32 * 5, 110 + 32 * 3), TestColors::kMemodayMark);
+    EXPECT_NE(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
     EXPECT_EQ(TakeFromTrash("20131227.txt"), "a written memo");
 }
 
-TEST_F(CMainWndMemoTest, DeletingADayWithoutAMemoDoesNothing) {
-    ForgetPendingPaint();
-    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 0);
-    EXPECT_FALSE(RepaintPending());
-}
-
-TEST_F(CMainWndMemoTest, AFolderOfTheMemoNameIsNeverDeleted) {
+// A folder of the memo's name is never deleted, nor a memo another program holds open.
+TEST_F(CMainWndMemoTest, WhatCannotBeDeletedStays) {
     folder.MakeFolder(MemoFile("20131227.txt"));
     folder.WriteFile(MemoFile("20131227.txt\\inside.txt"), "inside");
-    ForgetPendingPaint();
     EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 13);
     EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt\\inside.txt")), "inside");
     EXPECT_FALSE(RepaintPending());
-}
 
-TEST_F(CMainWndMemoTest, AMemoInUseStays) {
-    WriteMemo("20131227.txt", "open in an editor");
-    const HANDLE held = CreateFileA(folder.File(MemoFile("20131227.txt")).c_str(), GENERIC_READ, 0,
+    WriteMemo("20131228.txt", "open in an editor");
+    const HANDLE held = CreateFileA(folder.File(MemoFile("20131228.txt")).c_str(), GENERIC_READ, 0,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 13);
+    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 28)), 13);
     CloseHandle(held);
-    EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "open in an editor");
+    EXPECT_EQ(folder.ReadFile(MemoFile("20131228.txt")), "open in an editor");
 }
 
-// The real shell call, with an association that copies instead of starting an editor,
-// so no program is left running.
-TEST_F(CMainWndMemoTest, TheShellOpensTheMemoFile) {
-    const std::string copy = folder.File("opened.txt");
-    CopyingTextAssociation association(copy);
-    WriteMemo("20131227.txt", "handed to the shell");
-    wnd->useRealShell = true;
-    EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 0);
+// The shell's "open" of a batch file runs it, as it starts an editor for a memo.
+TEST_F(CMainWndMemoTest, TheShellOpensTheFileItIsGiven) {
+    folder.WriteFile("open.bat", "@echo opened> \"" + folder.File("opened.txt") + "\"\r\n");
+    wnd->OpenForReal(folder.File("open.bat").c_str());
     for (int i = 0; i < 100 && folder.ReadFile("opened.txt").empty(); ++i) {
         Sleep(100);
     }
-    EXPECT_EQ(folder.ReadFile("opened.txt"), "handed to the shell");
+    EXPECT_EQ(folder.ReadFile("opened.txt"), "opened\r\n");
 }
