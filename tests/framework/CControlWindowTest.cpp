@@ -20,7 +20,6 @@ constexpr COLORREF kFaceDisabled = RGB(120, 120, 60);
 constexpr COLORREF kInk = RGB(255, 255, 0);
 constexpr COLORREF kInkDisabled = RGB(250, 20, 20);
 constexpr COLORREF kNewFace = RGB(10, 200, 30);
-constexpr COLORREF kNewInk = RGB(160, 0, 160);
 constexpr int kButtonId = 21;
 constexpr int kLabelId = 30;
 constexpr int kWidth = 120;
@@ -122,29 +121,6 @@ TEST_F(CControlWindowTest, TheFocusedButtonShowsDotsFourPixelsInsideAndADisabled
     EXPECT_EQ(canvas.Pixel(3, 3), kFaceDisabled);
     ExpectTextCentredIn(kInkDisabled);
     EXPECT_EQ(canvas.Count(kInk), 0);
-}
-
-TEST_F(CControlWindowTest, NewColoursOfVisibleControlsShowAtTheNextUpdate) {
-    CStatic label;
-    HWND labelWnd = label.Create("Kalvo", 10, 60, kWidth, kHeight, hostWnd, kLabelId, 1);
-    label.SetForeColor(kInk);
-    label.SetBackColor(kFace);
-    for (HWND hwnd : {buttonWnd, labelWnd}) {
-        ::UpdateWindow(hwnd);
-        canvas.CopyFromScreen(hwnd);
-        ASSERT_EQ(canvas.Pixel(3, 3), kFace);
-    }
-    button.SetBackColor(kNewFace);
-    button.SetForeColor(kNewInk);
-    label.SetBackColor(kNewFace);
-    label.SetForeColor(kNewInk);
-    for (HWND hwnd : {buttonWnd, labelWnd}) {
-        ::UpdateWindow(hwnd);
-        canvas.CopyFromScreen(hwnd);
-        EXPECT_EQ(canvas.Pixel(3, 3), kNewFace);
-        ExpectTextCentredIn(kNewInk);
-        EXPECT_EQ(canvas.Count(kInk), 0);
-    }
 }
 
 // Without a window there is nothing to repaint; invalidating a null window would mean

@@ -17,8 +17,7 @@ GdiCanvas::GdiCanvas(int width, int height)
     m_bitmap = ::CreateDIBSection(m_hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<const DWORD*>(bits);
     m_oldBitmap = ::SelectObject(m_hdc, m_bitmap);
-    const RECT all = {0, 0, width, height};
-    ::FillRect(m_hdc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::PatBlt(m_hdc, 0, 0, width, height, WHITENESS);
 }
 
 GdiCanvas::~GdiCanvas() {
@@ -55,16 +54,6 @@ RECT GdiCanvas::BoundsOf(COLORREF color, bool other) const {
         }
     }
     return bounds;
-}
-
-void GdiCanvas::PrintClient(HWND hwnd) const {
-    ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_hdc), PRF_CLIENT);
-}
-
-void GdiCanvas::CopyFromScreen(HWND hwnd) const {
-    HDC screen = ::GetDC(hwnd);
-    ::BitBlt(m_hdc, 0, 0, m_width, m_height, screen, 0, 0, SRCCOPY);
-    ::ReleaseDC(hwnd, screen);
 }
 
 int FreeGdiHandles() {

@@ -22,9 +22,9 @@ public:
     // The smallest rectangle holding every pixel that is not white.
     RECT Drawn() const { return BoundsOf(RGB(255, 255, 255), true); }
     // Asks a control to paint its client area here, as it does for WM_PAINT.
-    void PrintClient(HWND hwnd) const;
-    // Copies what the window shows on the screen.
-    void CopyFromScreen(HWND hwnd) const;
+    void PrintClient(HWND hwnd) const {
+        ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_hdc), PRF_CLIENT);
+    }
 
 private:
     int m_width;
