@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <tuple>
 #include <vector>
 
 #include "framework/CDC.h"
@@ -18,16 +17,10 @@ using RVK::CPen;
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr const char* kFace = "ＭＳ ゴシック";
 
 bool IsLive(HGDIOBJ handle) { return ::GetObjectType(handle) != 0; }
-
-// Lets failed expectations print rectangles.
-std::tuple<LONG, LONG, LONG, LONG> Box(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 // Everything a paint cycle does with the drawing objects, restoring only the font, as
 // the painting code does.
@@ -88,15 +81,12 @@ TEST(CGDIObjectTest, PensAndBrushesDeleteTheirHandleWhenReplacedOrDestroyedAndNe
     EXPECT_EQ(CBrush(-1, kRed).GetHandle(), nullptr);
 }
 
-TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFontsAndTheBaseDeletesNone) {
+TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFonts) {
     HFONT kept;
-    HFONT borrowed;
     HFONT owned[2];
     {
         const CFont font(14, kFace, false);
         kept = font.GetHFont();
-        RVK::CFontBase base;
-        borrowed = base.CreateFont(14, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, kFace);
         CFont deleting(14, kFace, true);
         owned[0] = deleting.GetHFont();
         owned[1] = deleting.CreateFont(24, kFace, FW_BOLD, 1, 0, 1);
@@ -104,23 +94,6 @@ TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFontsAndTheBaseDeletesNone)
     }
     EXPECT_FALSE(IsLive(owned[1]));
     EXPECT_TRUE(::DeleteObject(kept));
-    EXPECT_TRUE(::DeleteObject(borrowed));
-}
-
-TEST(CDCTest, ShapesAndFillsTakeACornerWidthAndHeight) {
-    GdiCanvas canvas(48, 32);
-    CDC dc(canvas.Dc());
-    dc.SelectObject(CPen(1, 0, kRed));
-    dc.SelectObject(CBrush(1, kBlue));
-    dc.Ellipse(10, 20, 5, 5);
-    EXPECT_EQ(Box(canvas.Drawn()), Box({10, 20, 15, 25}));
-    dc.Rectangle(30, 20, 5, 5);
-    EXPECT_EQ(Box(canvas.Drawn()), Box({10, 20, 35, 25}));
-    EXPECT_EQ(canvas.Count(kRed, {30, 20, 35, 25}), 16);
-    EXPECT_EQ(canvas.Count(kBlue, {30, 20, 35, 25}), 9);
-    EXPECT_TRUE(dc.FillRect(2, 3, 4, 5, kGreen));
-    EXPECT_EQ(canvas.Count(kGreen, {2, 3, 6, 8}), 20);
-    EXPECT_EQ(canvas.Count(kGreen), 20);
 }
 
 TEST(CDCTest, SelectingKeepsTheGivenObjectsAndDeletesOnlyTheContextsOwnOldOnes) {
