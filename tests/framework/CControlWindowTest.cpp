@@ -125,7 +125,7 @@ TEST_F(CControlWindowTest, TheFocusedButtonShowsDotsFourPixelsInsideAndADisabled
 
 // Without a window there is nothing to repaint; invalidating a null window would mean
 // every window.
-TEST_F(CControlWindowTest, ColoursOfControlsWithoutWindowInvalidateNoOtherWindow) {
+TEST_F(CControlWindowTest, ColoursOfControlsWithoutWindowInvalidateNoOtherWindowAndLast) {
     ::UpdateWindow(hostWnd);
     ASSERT_FALSE(::GetUpdateRect(hostWnd, nullptr, FALSE));
     CStatic label;
@@ -136,13 +136,9 @@ TEST_F(CControlWindowTest, ColoursOfControlsWithoutWindowInvalidateNoOtherWindow
     unmade.SetForeColor(kInk);
     EXPECT_FALSE(::GetUpdateRect(hostWnd, nullptr, FALSE));
 
-    const auto brush =
-        reinterpret_cast<HBRUSH>(label.CtlColor(reinterpret_cast<WPARAM>(canvas.Dc()), 0));
-    LOGBRUSH logBrush{};
-    ASSERT_EQ(::GetObjectA(brush, sizeof(logBrush), &logBrush), static_cast<int>(sizeof(logBrush)));
-    EXPECT_EQ(logBrush.lbColor, kNewFace);
-    EXPECT_EQ(::GetBkColor(canvas.Dc()), kNewFace);
-    EXPECT_EQ(::GetTextColor(canvas.Dc()), kInk);
+    canvas.PrintClient(label.Create("Kalvo", 10, 60, kWidth, kHeight, hostWnd, kLabelId, 1));
+    EXPECT_EQ(canvas.Pixel(1, 1), kNewFace);
+    ExpectTextCentredIn(kInk);
 }
 
 // Alignment 1 centres the text, 2 puts it on the right; anything else on the left.
