@@ -96,12 +96,15 @@ TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFonts) {
     EXPECT_TRUE(::DeleteObject(kept));
 }
 
-TEST(CDCTest, SelectingKeepsTheGivenObjectsAndDeletesOnlyTheContextsOwnOldOnes) {
+// A context deletes the pens and brushes it made and a memory context it made and holds;
+// what it was given stays with its owner.
+TEST(CDCTest, AContextDeletesOnlyWhatItMadeItself) {
     GdiCanvas canvas(8, 8);
     const HGDIOBJ firstPen = ::GetCurrentObject(canvas.Dc(), OBJ_PEN);
     const CPen givenPen(1, 0, kRed);
     const CBrush givenBrush(1, kRed);
     HGDIOBJ ownPen, ownBrush;
+    HDC notInstalled;
     {
         CDC dc(canvas.Dc());
         EXPECT_EQ(dc.SelectObject(givenPen), firstPen);
@@ -114,23 +117,15 @@ TEST(CDCTest, SelectingKeepsTheGivenObjectsAndDeletesOnlyTheContextsOwnOldOnes) 
         EXPECT_FALSE(IsLive(ownBrush));
         ownPen = ::GetCurrentObject(canvas.Dc(), OBJ_PEN);
         ownBrush = ::GetCurrentObject(canvas.Dc(), OBJ_BRUSH);
+        notInstalled = dc.CreateCompatibleDC();
     }
     EXPECT_FALSE(IsLive(ownPen));
     EXPECT_FALSE(IsLive(ownBrush));
     EXPECT_TRUE(IsLive(givenPen.GetHandle()));
     EXPECT_TRUE(IsLive(givenBrush.GetHandle()));
-}
-
-TEST(CDCTest, OnlyAMemoryContextTheObjectMadeAndHoldsIsDeletedWithIt) {
-    GdiCanvas canvas(8, 8);
-    HDC notInstalled;
-    HDC installed;
-    {
-        CDC dc(canvas.Dc());
-        notInstalled = dc.CreateCompatibleDC();
-    }
     EXPECT_TRUE(IsLive(canvas.Dc()));
     EXPECT_TRUE(::DeleteDC(notInstalled));
+    HDC installed;
     {
         CDC dc(canvas.Dc());
         installed = dc.CreateCompatibleDC();
