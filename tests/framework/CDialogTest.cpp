@@ -2,16 +2,53 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "framework/CDialog.h"
 #include "tests/framework/DialogTestResources.h"
-#include "tests/framework/ScriptedDialog.h"
 
 namespace {
 
 constexpr WORD kMissingResource = 999;
+
+// The test template run as a dialog that plays a script from OnInitDialog and counts its
+// OK and Cancel calls. A timer ends a dialog the script failed to end, so no test can hang.
+class ScriptedDialog : public RVK::CDialog {
+public:
+    static constexpr INT_PTR kTimedOut = 99;
+    static constexpr UINT_PTR kSafetyTimer = 77;
+    using Step = std::function<void(ScriptedDialog&)>;
+
+    explicit ScriptedDialog(Step step, WORD templateId = IDD_TEST_DIALOG)
+        : CDialog(templateId), script(std::move(step)) {}
+
+    LONG_PTR ReplacedProc() const { return m_pfnOldProc; }
+    // A key press queued for the edit control, as the keyboard would deliver it.
+    void PostKey(WPARAM key) { ::PostMessageA(GetDlgItem(IDC_TEST_EDIT), WM_KEYDOWN, key, 1); }
+
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override {
+        ::SetTimer(m_hWnd, kSafetyTimer, 5000, nullptr);
+        ::SetFocus(GetDlgItem(IDC_TEST_EDIT));
+        script(*this);
+        return CDialog::OnInitDialog(wParam, lParam);
+    }
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override {
+        return wParam == kSafetyTimer ? EndDialog(kTimedOut) : CDialog::OnTimer(wParam, lParam);
+    }
+    void OnOK() override {
+        ++okCalls;
+        CDialog::OnOK();
+    }
+    void OnCancel() override {
+        ++cancelCalls;
+        CDialog::OnCancel();
+    }
+
+    Step script;
+    int okCalls = 0;
+    int cancelCalls = 0;
+};
 
 // The width of an icon's image, 0 once the icon is released.
 int IconWidth(HICON icon) {
@@ -28,72 +65,50 @@ int IconWidth(HICON icon) {
 
 } // namespace
 
+// OK and Cancel go by the command id alone, as from an accelerator; the close box ends the
+// dialog in OnClose, before the dialog manager could make it a Cancel.
 TEST(CDialogTest, EnterEscapeAndTheCloseBoxEndTheModalDialog) {
-    ScriptedDialog byEnter;
-    byEnter.script = [](ScriptedDialog& d) { d.PostKey(VK_RETURN); };
-    EXPECT_EQ(byEnter.DoModal(nullptr), IDOK);
-    EXPECT_EQ(byEnter.okCalls, 1);
-
-    ScriptedDialog byEscape;
-    byEscape.script = [](ScriptedDialog& d) { d.PostKey(VK_ESCAPE); };
-    EXPECT_EQ(byEscape.DoModal(nullptr), IDCANCEL);
-    EXPECT_EQ(byEscape.cancelCalls, 1);
-
-    // OnClose ends the dialog itself, before the dialog manager could make it a Cancel.
-    ScriptedDialog byCloseBox;
-    byCloseBox.script = [](ScriptedDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); };
-    EXPECT_EQ(byCloseBox.DoModal(nullptr), IDCANCEL);
-    EXPECT_EQ(byCloseBox.cancelCalls, 0);
-    EXPECT_NE(std::count(byCloseBox.messages.begin(), byCloseBox.messages.end(), WM_CLOSE), 0);
-}
-
-TEST(CDialogTest, OKThatDoesNotEndKeepsItOpenAndOtherCommandsReachOnCommand) {
-    ScriptedDialog dialog;
-    dialog.keepOpenOnOK = true;
-    LPARAM other = 0;
-    LPARAM edit = 0;
-    dialog.script = [&](ScriptedDialog& d) {
-        other = reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_TEST_OTHER));
-        edit = reinterpret_cast<LPARAM>(d.Edit());
-        d.PostKey(VK_RETURN);
-        // An accelerator's OK is still OK: only the command id counts.
-        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, 1), 0);
-        ::PostMessageA(d.GetDlgItem(IDC_TEST_OTHER), BM_CLICK, 0, 0);
-        ::PostMessageA(d.Edit(), WM_CHAR, 'x', 1);
-        d.PostKey(VK_ESCAPE);
+    struct Ending {
+        const char* way;
+        ScriptedDialog::Step step;
+        INT_PTR result;
+        int okCalls;
+        int cancelCalls;
     };
-    EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-    EXPECT_EQ(dialog.okCalls, 2);
-    const auto& commands = dialog.commands;
-    const auto received = [&](WPARAM wParam, LPARAM lParam) {
-        return std::count(commands.begin(), commands.end(), std::make_pair(wParam, lParam));
+    const Ending endings[] = {
+        {"Enter", [](ScriptedDialog& d) { d.PostKey(VK_RETURN); }, IDOK, 1, 0},
+        {"accelerator",
+         [](ScriptedDialog& d) { d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, 1), 0); }, IDOK, 1, 0},
+        {"Escape", [](ScriptedDialog& d) { d.PostKey(VK_ESCAPE); }, IDCANCEL, 0, 1},
+        {"close box", [](ScriptedDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
+         IDCANCEL, 0, 0},
     };
-    EXPECT_EQ(received(MAKEWPARAM(IDC_TEST_OTHER, BN_CLICKED), other), 1);
-    EXPECT_EQ(received(MAKEWPARAM(IDC_TEST_EDIT, EN_CHANGE), edit), 1);
-    EXPECT_EQ(std::count_if(commands.begin(), commands.end(),
-                            [](const auto& c) { return LOWORD(c.first) <= IDCANCEL; }),
-              0);
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.way);
+        ScriptedDialog dialog(ending.step);
+        EXPECT_EQ(dialog.DoModal(nullptr), ending.result);
+        EXPECT_EQ(dialog.okCalls, ending.okCalls);
+        EXPECT_EQ(dialog.cancelCalls, ending.cancelCalls);
+    }
 }
 
 TEST(CDialogTest, BindingStartsAtInitDialogWithoutSubclassingAndNeedsATemplate) {
-    ScriptedDialog dialog;
+    bool boundAtInit = false;
+    ScriptedDialog dialog(
+        [&](ScriptedDialog& d) { boundAtInit = ::GetPropA(d.GetHandle(), "CPP_CLASS") == &d; });
     const HWND hwnd = dialog.CreateModeless(nullptr);
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(::GetPropA(hwnd, "CPP_CLASS"), &dialog);
-    EXPECT_TRUE(dialog.IsDialogBound());
+    EXPECT_TRUE(boundAtInit);
     EXPECT_EQ(dialog.ReplacedProc(), 0);
-    // The template's font came with WM_SETFONT before WM_INITDIALOG, to no object.
-    ASSERT_FALSE(dialog.messages.empty());
-    EXPECT_EQ(dialog.messages.front(), static_cast<UINT>(WM_INITDIALOG));
     // Bound, a message without a handler is still left to the dialog manager.
     EXPECT_EQ(RVK::CWindowBase::WndProc(hwnd, WM_SETFONT, 0, 0), 0);
-
     EXPECT_TRUE(dialog.DestroyWindow());
     EXPECT_EQ(::GetPropA(hwnd, "CPP_CLASS"), nullptr);
 
-    ScriptedDialog missing(kMissingResource);
+    bool initialised = false;
+    ScriptedDialog missing([&](ScriptedDialog&) { initialised = true; }, kMissingResource);
     EXPECT_EQ(missing.DoModal(nullptr), -1);
-    EXPECT_TRUE(missing.messages.empty());
+    EXPECT_FALSE(initialised);
 }
 
 TEST(CDialogTest, SetIconGivesTheSmallIconAndTheDialogReleasesWhatItLoaded) {
@@ -101,15 +116,14 @@ TEST(CDialogTest, SetIconGivesTheSmallIconAndTheDialogReleasesWhatItLoaded) {
     HICON second = nullptr;
     int firstWidth = 0;
     {
-        ScriptedDialog dialog;
-        dialog.script = [&](ScriptedDialog& d) {
+        ScriptedDialog dialog([&](ScriptedDialog& d) {
             d.SetIcon(IDI_TEST_ICON);
             first = reinterpret_cast<HICON>(d.SendMessage(WM_GETICON, ICON_SMALL, 0));
             firstWidth = IconWidth(first);
             d.SetIcon(IDI_TEST_ICON);
             second = reinterpret_cast<HICON>(d.SendMessage(WM_GETICON, ICON_SMALL, 0));
             d.PostKey(VK_ESCAPE);
-        };
+        });
         EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
         EXPECT_EQ(firstWidth, 32);
         EXPECT_EQ(IconWidth(first), 0);

@@ -5,10 +5,11 @@
 #include <string>
 
 #include "framework/CFile.h"
+#include "framework/CFileFind.h"
 #include "tests/support/TempDir.h"
 
 using RVK::CFile;
-using RVK::CString;
+using RVK::CFileFind;
 
 namespace {
 
@@ -17,86 +18,55 @@ HANDLE OpenForReadWrite(CFile& file, const std::string& path, DWORD disposition)
                      FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::string Text(const CString& s) { return static_cast<const char*>(s); }
-
 } // namespace
 
-TEST(CFileTest, OpenAlwaysCreatesAnEmptyFileThatOutlivesTheObject) {
+// Each object closes what it held once it is gone or opens something else, so the files
+// and folders can be deleted at once. Listing a folder is the memo list's to show.
+TEST(CFileTest, OpeningAgainOrEndingClosesTheFileAndAFailedOpenHoldsNothing) {
     TempDir folder;
-    const std::string path = folder.File("20131227.txt");
     {
         CFile file;
-        ASSERT_NE(OpenForReadWrite(file, path, OPEN_ALWAYS), INVALID_HANDLE_VALUE);
-        EXPECT_EQ(file.QuerySize(nullptr), 0u);
+        ASSERT_NE(OpenForReadWrite(file, folder.File("a.txt"), OPEN_ALWAYS), INVALID_HANDLE_VALUE);
+        ASSERT_NE(OpenForReadWrite(file, folder.File("b.txt"), CREATE_ALWAYS),
+                  INVALID_HANDLE_VALUE);
+        EXPECT_TRUE(DeleteFileA(folder.File("a.txt").c_str()));
+        EXPECT_EQ(OpenForReadWrite(file, folder.File("missing.txt"), OPEN_EXISTING),
+                  INVALID_HANDLE_VALUE);
+        EXPECT_TRUE(DeleteFileA(folder.File("b.txt").c_str()));
+        EXPECT_FALSE(file.Close());
+        ASSERT_NE(OpenForReadWrite(file, folder.File("c.txt"), OPEN_ALWAYS), INVALID_HANDLE_VALUE);
     }
-    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
-    // The destructor closed the handle, so the file can be deleted at once.
-    EXPECT_TRUE(DeleteFileA(path.c_str()));
-}
+    EXPECT_TRUE(DeleteFileA(folder.File("c.txt").c_str()));
 
-TEST(CFileTest, OpeningAgainClosesTheFirstFileAndAFailedOpenHoldsNothingToClose) {
-    TempDir folder;
-    CFile file;
-    ASSERT_NE(OpenForReadWrite(file, folder.File("a.txt"), CREATE_ALWAYS), INVALID_HANDLE_VALUE);
-    ASSERT_NE(OpenForReadWrite(file, folder.File("b.txt"), CREATE_ALWAYS), INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(DeleteFileA(folder.File("a.txt").c_str()));
-
-    EXPECT_EQ(OpenForReadWrite(file, folder.File("missing.txt"), OPEN_EXISTING),
-              INVALID_HANDLE_VALUE);
-    EXPECT_EQ(file.GetHandle(), INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(DeleteFileA(folder.File("b.txt").c_str()));
-    EXPECT_FALSE(file.Close());
-    EXPECT_EQ(file.GetHandle(), nullptr);
-}
-
-TEST(CFileTest, TypedWritesAndReadsRoundTripInLittleEndianOrder) {
-    TempDir folder;
-    CFile file;
-    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), CREATE_ALWAYS), INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(file.WriteChar('K', nullptr));
-    EXPECT_TRUE(file.WriteShort(0x1234, nullptr));
-    EXPECT_TRUE(file.WriteByte(0xFE, nullptr));
-    EXPECT_TRUE(file.WriteString("memo", nullptr));
-    EXPECT_FALSE(file.WriteString("", nullptr));
-    file.Close();
-    EXPECT_EQ(folder.ReadFile("data.bin"), std::string("K\x34\x12\xFE") + "memo");
-
-    ASSERT_NE(OpenForReadWrite(file, folder.File("data.bin"), OPEN_EXISTING), INVALID_HANDLE_VALUE);
-    char c = 0;
-    short value = 0;
-    unsigned char byte = 0;
-    char rest[8] = {};
-    DWORD read = 0;
-    EXPECT_TRUE(file.ReadChar(&c, nullptr));
-    EXPECT_TRUE(file.ReadShort(&value, nullptr));
-    EXPECT_TRUE(file.ReadByte(&byte, nullptr));
-    EXPECT_TRUE(file.ReadData(rest, sizeof rest, &read, nullptr));
-    EXPECT_EQ(c, 'K');
-    EXPECT_EQ(value, 0x1234);
-    EXPECT_EQ(byte, 0xFE);
-    EXPECT_STREQ(rest, "memo");
-    EXPECT_EQ(read, 4u);
-    EXPECT_FALSE(file.ReadByte(&byte, nullptr)) << "the end of the file brings no byte";
+    folder.MakeFolder("memo");
+    folder.WriteFile("memo\\a.txt", "");
+    {
+        CFileFind find(folder.File("memo\\*").c_str());
+        ASSERT_TRUE(find.IsValid());
+        ASSERT_TRUE(find.FindFile(folder.File("memo\\a.txt").c_str()));
+        EXPECT_FALSE(find.FindNextFile());
+        EXPECT_FALSE(find.FindFile(nullptr));
+        EXPECT_FALSE(find.FindFile(folder.File("*.csv").c_str()));
+        EXPECT_FALSE(find.FindNextFile());
+        ASSERT_TRUE(find.FindFile(folder.File("memo").c_str()));
+        EXPECT_EQ(find.IsDirectory(), 1);
+    }
+    EXPECT_TRUE(DeleteFileA(folder.File("memo\\a.txt").c_str()));
+    EXPECT_TRUE(RemoveDirectoryA(folder.File("memo").c_str()));
 }
 
 TEST(CFileTest, ReadLineDeliversOneWholeLineWithItsLineEnd) {
     TempDir folder;
-    folder.WriteFile("lines.txt", "a\nb\n");
-    folder.WriteFile("crlf.txt", "first\r\n\r\nlast");
+    folder.WriteFile("lines.txt", "a\nb\r\n\r\nlast");
     CFile file;
-    CString line("stale");
+    RVK::CString line("stale");
     ASSERT_NE(OpenForReadWrite(file, folder.File("lines.txt"), OPEN_EXISTING),
               INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(file.ReadLine(1, line));
-    EXPECT_EQ(Text(line), "b\n");
-    EXPECT_TRUE(file.ReadLine(0, line));
-    EXPECT_EQ(Text(line), "a\n");
-    EXPECT_FALSE(file.ReadLine(2, line));
-    EXPECT_EQ(Text(line), "");
-
-    ASSERT_NE(OpenForReadWrite(file, folder.File("crlf.txt"), OPEN_EXISTING), INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(file.ReadLine(1, line));
-    EXPECT_EQ(Text(line), "\r\n");
-    EXPECT_TRUE(file.ReadLine(2, line));
-    EXPECT_EQ(Text(line), "last");
+    const char* const expected[] = {"a\n", "b\r\n", "\r\n", "last"};
+    for (int i : {1, 0, 3, 2}) {
+        EXPECT_TRUE(file.ReadLine(i, line));
+        EXPECT_STREQ(line, expected[i]);
+    }
+    EXPECT_FALSE(file.ReadLine(4, line));
+    EXPECT_STREQ(line, "");
 }

@@ -4,4 +4,3 @@
 #define IDD_TEST_DIALOG 900
 #define IDI_TEST_ICON 901
 #define IDC_TEST_EDIT 910
-#define IDC_TEST_OTHER 911

@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-} // namespace
-
 GdiCanvas::GdiCanvas(int width, int height)
     : m_width(width), m_height(height), m_hdc(::CreateCompatibleDC(nullptr)), m_bitmap(nullptr),
       m_oldBitmap(nullptr), m_bits(nullptr) {
@@ -23,8 +17,7 @@ GdiCanvas::GdiCanvas(int width, int height)
     m_bitmap = ::CreateDIBSection(m_hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<const DWORD*>(bits);
     m_oldBitmap = ::SelectObject(m_hdc, m_bitmap);
-    const RECT all = {0, 0, width, height};
-    ::FillRect(m_hdc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::PatBlt(m_hdc, 0, 0, width, height, WHITENESS);
 }
 
 GdiCanvas::~GdiCanvas() {
@@ -50,19 +43,17 @@ int GdiCanvas::Count(COLORREF color, const RECT& area) const {
     return count;
 }
 
-int GdiCanvas::Count(COLORREF color) const { return Count(color, {0, 0, m_width, m_height}); }
-
-RECT GdiCanvas::Drawn() const {
-    RECT drawn = {m_width, m_height, 0, 0};
+RECT GdiCanvas::BoundsOf(COLORREF color, bool other) const {
+    RECT bounds = {};
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            if (Pixel(x, y) != kWhite) {
-                drawn = {std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y),
-                         std::max<LONG>(drawn.right, x + 1), std::max<LONG>(drawn.bottom, y + 1)};
+            const RECT dot = {x, y, x + 1, y + 1};
+            if ((Pixel(x, y) == color) != other) {
+                ::UnionRect(&bounds, &bounds, &dot);
             }
         }
     }
-    return drawn.left < drawn.right ? drawn : RECT{0, 0, 0, 0};
+    return bounds;
 }
 
 int FreeGdiHandles() {

@@ -15,9 +15,16 @@ public:
     COLORREF Pixel(int x, int y) const;
     // The number of pixels of `color` inside `area`.
     int Count(COLORREF color, const RECT& area) const;
-    int Count(COLORREF color) const;
-    // The smallest rectangle holding every pixel that is not white; empty when none is.
-    RECT Drawn() const;
+    int Count(COLORREF color) const { return Count(color, {0, 0, m_width, m_height}); }
+    // The smallest rectangle holding every pixel of `color` (with `other`, every pixel that
+    // is not `color`); empty when there is none.
+    RECT BoundsOf(COLORREF color, bool other = false) const;
+    // The smallest rectangle holding every pixel that is not white.
+    RECT Drawn() const { return BoundsOf(RGB(255, 255, 255), true); }
+    // Asks a control to paint its client area here, as it does for WM_PAINT.
+    void PrintClient(HWND hwnd) const {
+        ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_hdc), PRF_CLIENT);
+    }
 
 private:
     int m_width;
