@@ -134,6 +134,31 @@ TEST_F(CMemoListDlgTest, NamesAtMostTwentyFailures) {
     EXPECT_EQ(NamesIn(folder.File("memo")).size(), 22u);
 }
 
+// A name the ANSI code page cannot spell comes back from the directory search as "??.txt".
+// Deleting it by that name must not take the other files its '?' would match.
+TEST_F(CMemoListDlgTest, ANameWithoutAnAnsiSpellingDeletesNothingElse) {
+    WriteMemo("ab.txt");
+    WriteMemo("20140101.txt");
+    wchar_t memoFolder[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, folder.File("memo\\").c_str(), -1, memoFolder, MAX_PATH);
+    const HANDLE file = CreateFileW((std::wstring(memoFolder) + L"\xD55C\xAE00.txt").c_str(),
+                                    GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    TestMemoListDlg dlg;
+    UiScript script;
+    HWND dialog = nullptr;
+    SeenBox failure;
+    script.WaitFor(dialog, kCaption).Do("check all but ab.txt; delete", [&] {
+        dlg.Check({"20140101.txt", "??.txt"});
+        ClickButton(dialog, kDelete);
+    });
+    script.AnswerBox(dialog, failure).Do("OK", [&] { ClickButton(dialog, IDOK); });
+    EXPECT_EQ(script.RunModal(dlg), IDOK);
+    EXPECT_NE(failure.text.find("??.txt"), std::string::npos) << failure.text;
+    EXPECT_EQ(NamesIn(folder.File("memo")), (Names{"ab.txt", "??.txt"}));
+}
+
 // December 2013 starts on a Sunday: the 5th's memo mark is centred at (162, 110).
 TEST_F(MainWndTest, TheMemoListRefreshesTheMonthEvenWhenClosedByTheCloseBox) {
     wnd->realDialogs = true;
