@@ -9,6 +9,7 @@
 #include "calendar/CDate.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
+#include "mainwnd/MainWndLayout.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -70,35 +71,25 @@ constexpr int kSampleButtonY = 88;
 constexpr int kSampleButtonWidth = 72;
 constexpr int kSampleButtonHeight = 32;
 
-// The sample calendar, in client pixels: a fixed 30-day month starting on a Sunday.
+// The sample calendar, in client pixels: a fixed 30-day month starting on a Sunday, drawn
+// with the month view's fonts, cells, text offsets and styles.
+namespace MonthView = MainWndLayout;
 constexpr RECT kSampleArea = {232, 40, 572, 300};
-constexpr const char* kFontFace = "ＭＳ ゴシック";
-constexpr int kTitleFontHeight = 24;
-constexpr int kTextFontHeight = 16;
 constexpr const char* kTitleText = "YYYY年MM月";
 constexpr int kTitleX = 300;
 constexpr int kTitleY = 48;
 constexpr int kGridX = 240;
 constexpr int kGridY = 112;
-constexpr int kCellSize = 32;
-constexpr int kHeaderOffsetX = 8;
 constexpr int kHeaderOffsetY = -24;
-constexpr int kNumberOffset = 8;
 constexpr int kMarkLeft = 22;
 constexpr int kMarkTop = 0;
 constexpr int kMarkSize = 8;
-constexpr int kDaysPerWeek = 7;
 constexpr int kSampleDays = 30;
 constexpr int kSelectedDays[] = {1, 4, 7, 10, 18};
 constexpr int kTodayDays[] = {8, 10, 12, 14};
 constexpr int kMemoDays[] = {16, 18, 20};
 // 0001-01-07, the first Sunday: the header counts weekday names from there.
 constexpr int kFirstSundayDayNumber = 6;
-
-// The framework's numbered pen and brush styles.
-constexpr int kSolidStyle = 1;
-constexpr int kHollowStyle = 0;
-constexpr int kOnePixel = 0;
 
 template <std::size_t N> bool IsOneOf(int day, const int (&days)[N]) {
     return std::find(std::begin(days), std::end(days), day) != std::end(days);
@@ -200,13 +191,13 @@ int CColorConfigDlg::PickColor(COLORREF* color) {
 LRESULT CColorConfigDlg::OnPaint(WPARAM, LPARAM) {
     RVK::CDC dc(BeginPaint());
     dc.SetBkMode(TRANSPARENT);
-    RVK::CFont titleFont(kTitleFontHeight, kFontFace, true);
-    RVK::CFont textFont(kTextFontHeight, kFontFace, true);
+    RVK::CFont titleFont(MonthView::kTitleFontHeight, MonthView::kFontFace, true);
+    RVK::CFont textFont(MonthView::kDayFontHeight, MonthView::kFontFace, true);
     const HGDIOBJ originalFont = dc.SelectObject(titleFont.GetSafeHandle());
-    const HGDIOBJ originalPen =
-        dc.SelectObject(RVK::CPen(kSolidStyle, kOnePixel, m_colors[kCalendarBack]));
+    const HGDIOBJ originalPen = dc.SelectObject(
+        RVK::CPen(MonthView::kSolidPen, MonthView::kOnePixelWide, m_colors[kCalendarBack]));
     const HGDIOBJ originalBrush =
-        dc.SelectObject(RVK::CBrush(kSolidStyle, m_colors[kCalendarBack]));
+        dc.SelectObject(RVK::CBrush(MonthView::kSolidBrush, m_colors[kCalendarBack]));
     dc.Rectangle(kSampleArea.left, kSampleArea.top, kSampleArea.right - kSampleArea.left,
                  kSampleArea.bottom - kSampleArea.top);
     dc.SetTextColor(m_colors[kCalendarText]);
@@ -228,45 +219,47 @@ int CColorConfigDlg::PickCalendarColor(ColorIndex index) {
 
 void CColorConfigDlg::PaintHeader(RVK::CDC& dc) {
     CDate day(kFirstSundayDayNumber);
-    for (int column = 0; column < kDaysPerWeek; ++column, ++day) {
+    for (int column = 0; column < MonthView::kColumns; ++column, ++day) {
         dc.SetTextColor(ColumnTextColor(column));
-        dc.DrawText(kGridX + kHeaderOffsetX + kCellSize * column, kGridY + kHeaderOffsetY,
-                    day.GetDayOfWeekName(), 0);
+        dc.DrawText(kGridX + MonthView::kTextInset + MonthView::kCellSize * column,
+                    kGridY + kHeaderOffsetY, day.GetDayOfWeekName(), 0);
     }
 }
 
 void CColorConfigDlg::PaintDays(RVK::CDC& dc) {
     for (int j = 0; j < kSampleDays; ++j) {
-        const int column = j % kDaysPerWeek;
-        const int row = j / kDaysPerWeek;
-        PaintDay(dc, j + 1, kGridX + kCellSize * column, kGridY + kCellSize * row,
-                 ColumnTextColor(column));
+        const int column = j % MonthView::kColumns;
+        const int row = j / MonthView::kColumns;
+        PaintDay(dc, j + 1, kGridX + MonthView::kCellSize * column,
+                 kGridY + MonthView::kCellSize * row, ColumnTextColor(column));
     }
 }
 
 void CColorConfigDlg::PaintDay(RVK::CDC& dc, int number, int x, int y, COLORREF textColor) {
     if (IsOneOf(number, kSelectedDays)) {
-        dc.FillRect(x, y, kCellSize, kCellSize, m_colors[kSeldayBack]);
+        dc.FillRect(x, y, MonthView::kCellSize, MonthView::kCellSize, m_colors[kSeldayBack]);
     }
     if (IsOneOf(number, kTodayDays)) {
-        dc.SelectObject(RVK::CPen(kSolidStyle, kOnePixel, m_colors[kTodayEdge]));
-        dc.SelectObject(RVK::CBrush(kHollowStyle, 0));
-        dc.Rectangle(x, y, kCellSize, kCellSize);
+        dc.SelectObject(
+            RVK::CPen(MonthView::kSolidPen, MonthView::kOnePixelWide, m_colors[kTodayEdge]));
+        dc.SelectObject(RVK::CBrush(MonthView::kHollowBrush, 0));
+        dc.Rectangle(x, y, MonthView::kCellSize, MonthView::kCellSize);
     }
     if (IsOneOf(number, kMemoDays)) {
-        dc.SelectObject(RVK::CPen(kSolidStyle, kOnePixel, m_colors[kMemodayEdge]));
-        dc.SelectObject(RVK::CBrush(kSolidStyle, m_colors[kMemodayMark]));
+        dc.SelectObject(
+            RVK::CPen(MonthView::kSolidPen, MonthView::kOnePixelWide, m_colors[kMemodayEdge]));
+        dc.SelectObject(RVK::CBrush(MonthView::kSolidBrush, m_colors[kMemodayMark]));
         dc.Ellipse(x + kMarkLeft, y + kMarkTop, kMarkSize, kMarkSize);
     }
     RVK::CString text;
     text.Format("%02d", number);
     dc.SetTextColor(textColor);
-    dc.DrawText(x + kNumberOffset, y + kNumberOffset, text, 0);
+    dc.DrawText(x + MonthView::kTextInset, y + MonthView::kTextInset, text, 0);
 }
 
 COLORREF CColorConfigDlg::ColumnTextColor(int column) const {
     if (column == 0) {
         return m_colors[kSundayText];
     }
-    return column == kDaysPerWeek - 1 ? m_colors[kSatdayText] : m_colors[kWeekdayText];
+    return column == MonthView::kColumns - 1 ? m_colors[kSatdayText] : m_colors[kWeekdayText];
 }
