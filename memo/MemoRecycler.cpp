@@ -32,6 +32,13 @@ bool OpensForDeletion(const char* path) {
     return true;
 }
 
+// GetVolumePathNameA and GetDriveTypeA: removable, network and RAM drives keep no
+// Recycle Bin.
+bool OnFixedDrive(const char* path) {
+    char root[MAX_PATH] = {};
+    return ::GetVolumePathNameA(path, root, MAX_PATH) && ::GetDriveTypeA(root) == DRIVE_FIXED;
+}
+
 } // namespace
 
 MemoRecycler::MemoRecycler(HWND owner) : m_owner(owner) {}
@@ -59,13 +66,14 @@ MemoRecycler::Outcome MemoRecycler::Delete(const char* path) {
     return ::DeleteFileA(path) ? Outcome::kDeleted : Outcome::kFailed;
 }
 
-// SHQueryRecycleBinA fails where the drive has no Recycle Bin (removable and network
-// drives, an unusable trash under Wine). Asked once: all memos share one folder.
+// SHQueryRecycleBinA fails where the bin cannot be used (under Wine, a trash it cannot
+// write). Asked once: all memos share one folder.
 bool MemoRecycler::HasRecycleBin(const char* path) {
     if (m_hasBin == Knowledge::kUnknown) {
         SHQUERYRBINFO info = {};
         info.cbSize = sizeof(info);
-        m_hasBin = ::SHQueryRecycleBinA(path, &info) == S_OK ? Knowledge::kYes : Knowledge::kNo;
+        const bool usable = OnFixedDrive(path) && ::SHQueryRecycleBinA(path, &info) == S_OK;
+        m_hasBin = usable ? Knowledge::kYes : Knowledge::kNo;
     }
     return m_hasBin == Knowledge::kYes;
 }
