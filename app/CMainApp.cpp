@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/CSystemData.h"
 #include "framework/CFileFind.h"
@@ -18,30 +19,60 @@ constexpr UINT kErrorStyle = MB_ICONERROR;
 constexpr char kInitFailed[] = "システムデータの初期化に失敗しました";
 constexpr char kNoSystemData[] = "システムデータの取得に失敗しました";
 constexpr char kExitFailed[] = "システムデータの開放に失敗しました";
+constexpr char kNoModulePath[] = "実行ファイルのパスを取得できませんでした";
+constexpr char kNoModuleFolder[] = "実行ファイルのフォルダを特定できませんでした";
 constexpr char kModulePathTooLong[] = "実行ファイルのパスが長すぎます\n"
                                       "短いパスのフォルダに移してから起動してください";
+constexpr char kUnspellablePath[] =
+    "実行ファイルのパスに、この環境の文字コードで表せない文字が含まれています\n"
+    "英数字や日本語だけの名前のフォルダに移してから起動してください";
 constexpr char kMemoIsFileLine1[] = "データフォルダと同名のファイルが存在します\n";
 constexpr char kMemoIsFileLine2[] = "以下のファイルを削除またはリネームしてください\n";
 constexpr char kCreateFailed[] = "データフォルダの作成に失敗しました";
 constexpr char kWindowFailed[] = "メインウィンドウの作成に失敗しました";
 constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 
-// The longest module path, terminator included, that the program accepts: the limit of
-// the platform's ANSI path calls.
+// The longest module path in bytes, terminator included, that the program accepts: the
+// limit of the platform's ANSI path calls.
 constexpr DWORD kMaxModulePath = MAX_PATH;
-// GetModuleFileNameA may cut a double-byte path at a character boundary short of the
-// buffer's end without reporting it, so it gets room beyond the limit and the length of
-// what it wrote decides.
+// Characters for GetModuleFileNameW: a path that fills them is far beyond the limit.
 constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
 
 // What Run answers when start-up stops; WinMain does not use it.
 constexpr int kRunFailed = -1;
 
+// WideCharToMultiByte without best fit: a character the ANSI code page lacks must neither
+// become '?', a wildcard, nor a look-alike that names another folder.
+bool SpellInAnsi(const wchar_t* wide, std::string& ansi) {
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0,
+                                         nullptr, &usedDefault);
+    if (size <= 0 || usedDefault) {
+        return false;
+    }
+    ansi.assign(size, '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, &ansi[0], size, nullptr, nullptr);
+    ansi.resize(size - 1);
+    return true;
+}
+
+// GetShortPathNameW: empty where the file system keeps no short name.
+std::wstring ShortPathOf(const wchar_t* path) {
+    const DWORD size = GetShortPathNameW(path, nullptr, 0);
+    if (size == 0) {
+        return std::wstring();
+    }
+    std::wstring shortPath(size, L'\0');
+    const DWORD length = GetShortPathNameW(path, &shortPath[0], size);
+    shortPath.resize(length < size ? length : 0);
+    return shortPath;
+}
+
 } // namespace
 
 RVK_IMPLEMENT_RUNTIME_CLASS(CMainApp, RVK::CWinApp)
 
-CMainApp::CMainApp() = default;
+CMainApp::CMainApp() : m_moduleDirProblem(kNoModulePath) {}
 
 CMainApp::~CMainApp() = default;
 
@@ -62,7 +93,7 @@ int CMainApp::Run() {
     // An empty folder would put the memo folder at the root of the current drive.
     const CString folder = GetModuleDir();
     if (folder.IsEmpty()) {
-        ShowError(kModulePathTooLong);
+        ShowError(m_moduleDirProblem);
         return kRunFailed;
     }
     data->SetBaseDir(folder);
@@ -90,14 +121,40 @@ int CMainApp::ExitInstance() {
     return CWinApp::ExitInstance();
 }
 
-// GetModuleFileNameA of the process's own module.
+// GetModuleFileNameW of the process's own module: GetModuleFileNameA would answer '?' for
+// a character the ANSI code page cannot spell.
 CString CMainApp::GetModuleDir() {
-    char path[kModulePathRoom] = {};
-    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), path, kModulePathRoom);
-    if (length == 0 || length >= kMaxModulePath) {
+    wchar_t path[kModulePathRoom] = {};
+    const DWORD length = GetModuleFileNameW(GetModuleHandleA(nullptr), path, kModulePathRoom);
+    return FolderOfModule(path, length, m_moduleDirProblem);
+}
+
+CString CMainApp::FolderOfModule(const wchar_t* path, DWORD length, const char*& problem) {
+    if (length == 0) {
+        problem = kNoModulePath;
         return CString();
     }
-    return FolderOf(path);
+    if (length >= kModulePathRoom) {
+        problem = kModulePathTooLong;
+        return CString();
+    }
+    std::string ansi;
+    if (!SpellInAnsi(path, ansi)) {
+        const std::wstring shortPath = ShortPathOf(path);
+        if (shortPath.empty() || !SpellInAnsi(shortPath.c_str(), ansi)) {
+            problem = kUnspellablePath;
+            return CString();
+        }
+    }
+    if (ansi.size() >= kMaxModulePath) {
+        problem = kModulePathTooLong;
+        return CString();
+    }
+    const CString folder = FolderOf(ansi.c_str());
+    if (folder.IsEmpty()) {
+        problem = kNoModuleFolder;
+    }
+    return folder;
 }
 
 // CharNextA steps over both bytes of a double-byte character.

@@ -16,9 +16,15 @@ class CMainApp : public RVK::CWinApp {
     int Run() override;
     int ExitInstance() override;
 
-    // The folder of the running executable, without a trailing backslash; empty when the
-    // platform cannot give the executable's full path.
+    // The folder of the running executable as the ANSI calls name it, without a trailing
+    // backslash; empty when there is no such name.
     virtual RVK::CString GetModuleDir();
+
+    // The folder of the executable whose full path GetModuleFileNameW answered (`length`
+    // characters); when it cannot be named in the ANSI code page, its short (8.3) name.
+    // Empty, with `problem` set to the start-up message naming the cause, when neither
+    // serves.
+    static RVK::CString FolderOfModule(const wchar_t* path, DWORD length, const char*& problem);
 
     // The part of `path` before its last backslash, found character by character in the
     // ANSI code page: a Shift-JIS character may have 0x5C ('\') as its second byte.
@@ -33,4 +39,7 @@ private:
     static bool PrepareMemoDir(const RVK::CString& memoDir);
     // A diagnostic line on standard output, flushed at once.
     static void Trace(const char* line);
+
+    // Why GetModuleDir answered nothing, as start-up tells the user.
+    const char* m_moduleDirProblem;
 };

@@ -1,13 +1,10 @@
 #include "dialogs/CMemoListDlg.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
-#include <cstring>
-#include <string>
 
 #include "app/CSystemData.h"
 #include "framework/CFileFind.h"
+#include "memo/MemoRecycler.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -33,34 +30,6 @@ constexpr const char* kUndeletedMoreFormat = "ほか%d件";
 constexpr const char* kErrorCaption = "エラー";
 // More names than this would make the message box taller than the screen.
 constexpr int kMaxNamesShown = 20;
-
-// A plain file, never a folder: a Recycle-Bin delete of a folder takes its contents too.
-bool IsPlainFile(const char* path) {
-    RVK::CFileFind find;
-    return find.FindFile(path) && !find.IsDirectory();
-}
-
-// SHFileOperationA takes '?' and '*' as wildcards, which would reach files the user did
-// not check. A listed name holds '?' only when the file's own name has no spelling in the
-// ANSI code page, so that file cannot be named here at all. Neither byte occurs inside a
-// Shift-JIS character.
-bool HasWildcard(const char* path) { return std::strpbrk(path, "?*") != nullptr; }
-
-// SHFileOperationA with FO_DELETE: moves one plain file to the Recycle Bin, asking nothing
-// and showing nothing.
-bool DeleteToRecycleBin(HWND owner, const RVK::CString& path) {
-    if (HasWildcard(path) || !IsPlainFile(path)) {
-        return false;
-    }
-    std::string from(path);
-    from.push_back('\0'); // the list of names ends with an empty name
-    SHFILEOPSTRUCTA operation = {};
-    operation.hwnd = owner;
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
-}
 
 } // namespace
 
@@ -104,14 +73,19 @@ int CMemoListDlg::DeleteSelected() {
         return kResultFailed;
     }
     const RVK::CString folder = settings->GetMemoDir();
+    MemoRecycler recycler(GetHandle());
     std::vector<RVK::CString> undeleted;
+    bool kept = false;
     const int count = m_listView.GetItemCount();
     for (int index = 0; index < count; ++index) {
         if (m_listView.GetCheck(index) <= 0) {
             continue;
         }
         const RVK::CString name = m_listView.GetItemText(index, 0);
-        if (!DeleteToRecycleBin(GetHandle(), folder + "\\" + name)) {
+        const MemoRecycler::Outcome outcome = recycler.Delete(folder + "\\" + name);
+        kept = kept || outcome == MemoRecycler::Outcome::kKept;
+        if (outcome == MemoRecycler::Outcome::kMissing ||
+            outcome == MemoRecycler::Outcome::kFailed) {
             undeleted.push_back(name);
         }
     }
@@ -119,7 +93,7 @@ int CMemoListDlg::DeleteSelected() {
     if (!undeleted.empty()) {
         ReportUndeleted(undeleted);
     }
-    return loaded && undeleted.empty() ? kResultDone : kResultFailed;
+    return loaded && undeleted.empty() && !kept ? kResultDone : kResultFailed;
 }
 
 bool CMemoListDlg::LoadList() {
@@ -145,6 +119,10 @@ int CMemoListDlg::SetAllChecks(bool checked) {
 
 // WM_SETREDRAW: a folder of tens of thousands of memos is redrawn once, not once per item.
 void CMemoListDlg::SetRedraw(bool redraw) {
+    // Without its window the list would invalidate the whole screen.
+    if (m_listView.GetHandle() == nullptr) {
+        return;
+    }
     m_listView.SendMessage(WM_SETREDRAW, redraw, 0);
     if (redraw) {
         m_listView.InvalidateRect(nullptr, TRUE);

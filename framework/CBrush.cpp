@@ -36,6 +36,14 @@ CBrushBase::~CBrushBase() { DeleteObject(); }
 
 HGDIOBJ CBrushBase::GetSafeHandle() const { return m_hBrush; }
 
+BOOL CBrushBase::DeleteObject() {
+    const BOOL deleted = CGDIObject::DeleteObject();
+    if (deleted) {
+        m_hBrush = nullptr;
+    }
+    return deleted;
+}
+
 HBRUSH CBrushBase::GetHandle() const { return m_hBrush; }
 
 HBRUSH CBrushBase::CreateSolidBrush(COLORREF color) {

@@ -14,6 +14,8 @@ class CBrushBase : public CGDIObject {
     ~CBrushBase() override;
 
     HGDIOBJ GetSafeHandle() const override;
+    // Forgets the handle once deleted, so that nothing deletes it again.
+    BOOL DeleteObject() override;
     virtual HBRUSH GetHandle() const;
     // CreateSolidBrush.
     virtual HBRUSH CreateSolidBrush(COLORREF color);

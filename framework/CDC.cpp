@@ -24,14 +24,24 @@ CDCBase::CDCBase(HDC hdc) : m_hDC(hdc), m_bDeleteDC(false), m_hCreatedDC(nullptr
 // Only a context this object made itself is deleted: one installed from elsewhere, such
 // as a paint context, stays with its owner.
 CDCBase::~CDCBase() {
-    if (m_bDeleteDC && m_hDC != nullptr && m_hDC == m_hCreatedDC) {
+    if (m_bDeleteDC && m_hDC != nullptr) {
         DeleteDC();
     }
 }
 
 HDC CDCBase::GetHDC() const { return m_hDC; }
 
-void CDCBase::SetHDC(HDC hdc) { m_hDC = hdc; }
+// A context of the object's own that another replaces is deleted: nothing else would.
+void CDCBase::SetHDC(HDC hdc) {
+    if (hdc == m_hDC) {
+        return;
+    }
+    if (m_bDeleteDC && m_hDC != nullptr) {
+        ::DeleteDC(m_hDC);
+    }
+    m_bDeleteDC = hdc != nullptr && hdc == m_hCreatedDC;
+    m_hDC = hdc;
+}
 
 HGDIOBJ CDCBase::SelectObject(HGDIOBJ object) { return ::SelectObject(GetHDC(), object); }
 
@@ -127,15 +137,13 @@ BOOL CDCBase::StretchBlt(int x, int y, int cx, int cy, HDC source, int sourceX, 
 
 HDC CDCBase::CreateCompatibleDC() {
     m_hCreatedDC = ::CreateCompatibleDC(GetHDC());
-    m_bDeleteDC = m_hCreatedDC != nullptr;
     return m_hCreatedDC;
 }
 
-// Forgets a deleted context of its own, so the destructor does not delete it again.
+// Whatever context was held is gone: nothing is left for the destructor to delete.
 BOOL CDCBase::DeleteDC() {
     const BOOL deleted = ::DeleteDC(GetHDC());
-    if (deleted && m_hDC == m_hCreatedDC) {
-        m_hCreatedDC = nullptr;
+    if (deleted) {
         m_bDeleteDC = false;
     }
     return deleted;

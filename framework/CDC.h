@@ -50,15 +50,16 @@ class CDCBase : public CGDIObject {
     virtual BOOL StretchBlt(int x, int y, int cx, int cy, HDC source, int sourceX, int sourceY,
                             int sourceCx, int sourceCy, DWORD rop);
     // CreateCompatibleDC: a memory context compatible with this one. The caller installs
-    // it with SetHDC; the object then deletes it when destroyed.
+    // it with SetHDC; the object then deletes it when it is replaced or destroyed.
     virtual HDC CreateCompatibleDC();
     // DeleteDC.
     virtual BOOL DeleteDC();
 
 protected:
     HDC m_hDC;
+    // Whether m_hDC is a context this object made, which it then deletes.
     bool m_bDeleteDC;
-    // The context made by CreateCompatibleDC, the only one this object may delete.
+    // The last context made by CreateCompatibleDC: owned once installed with SetHDC.
     HDC m_hCreatedDC;
 };
 

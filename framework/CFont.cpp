@@ -11,6 +11,14 @@ CFontBase::~CFontBase() = default;
 
 HGDIOBJ CFontBase::GetSafeHandle() const { return m_hFont; }
 
+BOOL CFontBase::DeleteObject() {
+    const BOOL deleted = CGDIObject::DeleteObject();
+    if (deleted) {
+        m_hFont = nullptr;
+    }
+    return deleted;
+}
+
 HFONT CFontBase::GetHandle() const { return m_hFont; }
 
 HFONT CFontBase::GetHFont() const { return static_cast<HFONT>(GetSafeHandle()); }

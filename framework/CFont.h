@@ -14,6 +14,8 @@ class CFontBase : public CGDIObject {
     ~CFontBase() override;
 
     HGDIOBJ GetSafeHandle() const override;
+    // Forgets the handle once deleted, so that nothing deletes it again.
+    BOOL DeleteObject() override;
     virtual HFONT GetHandle() const;
     virtual HFONT GetHFont() const;
     // CreateFontA.

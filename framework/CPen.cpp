@@ -24,6 +24,14 @@ CPenBase::~CPenBase() { DeleteObject(); }
 
 HGDIOBJ CPenBase::GetSafeHandle() const { return m_hPen; }
 
+BOOL CPenBase::DeleteObject() {
+    const BOOL deleted = CGDIObject::DeleteObject();
+    if (deleted) {
+        m_hPen = nullptr;
+    }
+    return deleted;
+}
+
 HPEN CPenBase::GetHandle() const { return m_hPen; }
 
 HPEN CPenBase::CreatePen(int style, int width, COLORREF color) {

@@ -14,6 +14,8 @@ class CPenBase : public CGDIObject {
     ~CPenBase() override;
 
     HGDIOBJ GetSafeHandle() const override;
+    // Forgets the handle once deleted, so that nothing deletes it again.
+    BOOL DeleteObject() override;
     virtual HPEN GetHandle() const;
     // CreatePen.
     virtual HPEN CreatePen(int style, int width, COLORREF color);

@@ -97,9 +97,6 @@ protected:
     // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
     // call: shellapi.h turns that name into a macro in some files only.)
     virtual void ShellOpen(const char* path);
-    // SHFileOperationA moving one file to the Recycle Bin without asking or showing
-    // anything; 0 on success.
-    virtual int MoveToRecycleBin(const char* path);
 
     RVK::CFont m_font;
     RVK::CMenu m_menuBar;

@@ -2,11 +2,10 @@
 
 #include <shellapi.h>
 
-#include <string>
-
 #include "app/CSystemData.h"
 #include "framework/CFile.h"
 #include "framework/CFileFind.h"
+#include "memo/MemoRecycler.h"
 
 namespace {
 
@@ -60,39 +59,25 @@ int CMainWnd::OpenMemo(CDate date) {
     return kDone;
 }
 
-// A deleted memo goes to the Recycle Bin, so that one stray key press cannot destroy a
-// written memo for good. A folder of the memo's name is never removed.
+// The Recycle Bin keeps a deleted memo, so that one stray key press cannot destroy a
+// written memo for good.
 int CMainWnd::DeleteMemo(CDate date) {
     const RVK::CString path = GetMemoPath(date);
     if (path.IsEmpty()) {
         return kFailed;
     }
-    RVK::CFileFind find;
-    if (!find.FindFile(path)) {
+    MemoRecycler recycler(GetHandle());
+    switch (recycler.Delete(path)) {
+    case MemoRecycler::Outcome::kMissing:
         return kDone;
-    }
-    if (find.IsDirectory() || MoveToRecycleBin(path) != 0) {
+    case MemoRecycler::Outcome::kDeleted:
+        OnCmdRefresh();
+        return kDone;
+    default:
         return kFailed;
     }
-    OnCmdRefresh();
-    return kDone;
 }
 
 void CMainWnd::ShellOpen(const char* path) {
     ::ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-int CMainWnd::MoveToRecycleBin(const char* path) {
-    // The source is a list of names, each ended by a NUL, and the list by one more.
-    std::string from(path);
-    from.push_back('\0');
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    const int result = ::SHFileOperationA(&operation);
-    if (result == 0 && operation.fAnyOperationsAborted) {
-        return ERROR_CANCELLED;
-    }
-    return result;
 }

@@ -79,3 +79,19 @@ TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
                    "システムデータの開放に失敗しました");
     EXPECT_EQ(result, 0);
 }
+
+// Each cause of a program folder that cannot be used has its own start-up message.
+TEST(CMainAppTest, AProgramFolderIsNamedInTheAnsiCodePageOrTheCauseIsGiven) {
+    const char* problem = nullptr;
+    EXPECT_EQ(std::string(CMainApp::FolderOfModule(L"C:\\予定\\Kalvo.exe", 15, problem)),
+              "C:\\予定");
+    EXPECT_TRUE(CMainApp::FolderOfModule(L"", 0, problem).IsEmpty());
+    EXPECT_STREQ(problem, "実行ファイルのパスを取得できませんでした");
+    EXPECT_TRUE(CMainApp::FolderOfModule(L"Kalvo.exe", 9, problem).IsEmpty());
+    EXPECT_STREQ(problem, "実行ファイルのフォルダを特定できませんでした");
+    // A folder that does not exist has no short name either.
+    EXPECT_TRUE(CMainApp::FolderOfModule(L"C:\\M\u00fcller\\Kalvo.exe", 19, problem).IsEmpty());
+    EXPECT_STREQ(problem,
+                 "実行ファイルのパスに、この環境の文字コードで表せない文字が含まれています\n"
+                 "英数字や日本語だけの名前のフォルダに移してから起動してください");
+}

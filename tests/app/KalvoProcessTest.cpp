@@ -22,6 +22,12 @@ constexpr size_t kLongestModulePath = MAX_PATH - 1;
 // Each folder of a long test path stays far below the file systems' name limits.
 constexpr size_t kFolderNameBytes = 80;
 
+std::wstring Widen(const std::string& text) {
+    wchar_t wide[2 * MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 2 * MAX_PATH);
+    return wide;
+}
+
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -31,19 +37,21 @@ bool IsFolder(const std::string& path) {
 // a file.
 class KalvoRun {
 public:
-    explicit KalvoRun(const std::string& exePath, DWORD creationFlags = 0) {
+    explicit KalvoRun(const std::string& exePath, DWORD creationFlags = 0)
+        : KalvoRun(Widen(exePath), creationFlags) {}
+    explicit KalvoRun(const std::wstring& exePath, DWORD creationFlags = 0) {
         std::string built = std::string("Z:") + KALVO_EXE;
         std::replace(built.begin(), built.end(), '/', '\\');
-        EXPECT_TRUE(CopyFileA(built.c_str(), exePath.c_str(), FALSE)) << exePath;
+        EXPECT_TRUE(CopyFileW(Widen(built).c_str(), exePath.c_str(), FALSE)) << exePath;
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = CreateFileA(m_outputDir.File("stdout.txt").c_str(), GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        std::string commandLine = "\"" + exePath + "\"";
-        EXPECT_TRUE(CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, TRUE,
+        std::wstring commandLine = L"\"" + exePath + L"\"";
+        EXPECT_TRUE(CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, TRUE,
                                    creationFlags, nullptr, nullptr, &startup, &m_process));
         CloseHandle(startup.hStdOutput);
     }
@@ -182,4 +190,18 @@ TEST(KalvoProcessTest, AShiftJisPathUpToTheLongestAnsiPathIsAcceptedAndLongerIsR
     // Cut at 260 bytes this path would split 予, and Wine's GetModuleFileNameA would
     // then answer 259 bytes without any error.
     ExpectRefusedAsTooLong(kLongestModulePath + 12, "予定表予定表予定表.exe");
+}
+
+// GetModuleFileNameA answers '?' for the ü, a wildcard: the program must run from the
+// folder's short name and keep its memos in that very folder.
+TEST(KalvoProcessTest, AFolderNameTheCodePageCannotSpellIsUsedByItsShortName) {
+    TempDir root;
+    const std::wstring folder = Widen(root.Path()) + L"\\M\u00fcller";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    KalvoRun kalvo(folder + L"\\Kalvo.exe");
+    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
+    const DWORD memo = GetFileAttributesW((folder + L"\\memo").c_str());
+    EXPECT_TRUE(memo != INVALID_FILE_ATTRIBUTES && (memo & FILE_ATTRIBUTE_DIRECTORY));
+    // Under a name of its own spelling the folder can be cleared away.
+    MoveFileW(folder.c_str(), Widen(root.File("cleared")).c_str());
 }

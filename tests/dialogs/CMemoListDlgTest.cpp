@@ -8,6 +8,7 @@
 
 #include "dialogs/CMemoListDlg.h"
 #include "tests/mainwnd/MainWndTestSupport.h"
+#include "tests/memo/NoRecycleBin.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(CMemoListDlgTest, ChecksAllOrNoneAndDeletesExactlyTheCheckedFiles) {
     folder.WriteFile(MemoFile("20140101.txt\\inside.txt"), "kept");
     for (const char* name : {"20140102.txt", "20140103.txt", "20140104.txt", "20140105.txt",
                              "20140106.txt", "notes.doc"}) {
-        WriteMemo(name);
+        WriteMemo(name, name);
     }
     const HANDLE inUse = CreateFileA(folder.File(MemoFile("20140103.txt")).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -111,6 +112,42 @@ TEST_F(CMemoListDlgTest, ChecksAllOrNoneAndDeletesExactlyTheCheckedFiles) {
     EXPECT_EQ(NamesIn(folder.File("memo")),
               (Names{"20140101.txt", "20140103.txt", "20140106.txt", "notes.doc"}));
     EXPECT_EQ(folder.ReadFile(MemoFile("20140101.txt\\inside.txt")), "kept");
+    EXPECT_EQ(TakeFromTrash("20140104.txt"), "20140104.txt");
+}
+
+// Without a Recycle Bin one question covers a whole press. Files kept on "no" are not
+// failures; a read-only file is, and stays whatever the answer.
+TEST_F(CMemoListDlgTest, WithoutARecycleBinAPressAsksOnceForAllItsFiles) {
+    const NoRecycleBin noBin;
+    for (const char* name : {"20140101.txt", "20140102.txt", "20140103.txt"}) {
+        WriteMemo(name, name);
+    }
+    const std::string readOnly = folder.File(MemoFile("20140102.txt"));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    CMemoListDlg dlg;
+    UiScript script;
+    HWND dialog = nullptr;
+    std::string questions[2];
+    SeenBox failures[2];
+    const auto deleteAll = [&] {
+        ClickButton(dialog, kSelectAll);
+        ClickButton(dialog, kDelete);
+    };
+    script.WaitFor(dialog, kCaption).Do("select all, delete", deleteAll);
+    AnswerDeleteForGood(script, dialog, IDNO, questions[0]);
+    script.AnswerBox(dialog, failures[0]).Do("select all, delete", [&] {
+        EXPECT_EQ(NamesIn(folder.File("memo")).size(), 3u);
+        deleteAll();
+    });
+    AnswerDeleteForGood(script, dialog, IDYES, questions[1]);
+    script.AnswerBox(dialog, failures[1]).Do("OK", [&] { ClickButton(dialog, IDOK); });
+    EXPECT_EQ(script.RunModal(dlg), IDOK);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(questions[i], kDeleteForGoodQuestion);
+        EXPECT_EQ(failures[i].text, "次のファイルの削除に失敗しました\n20140102.txt");
+    }
+    EXPECT_EQ(NamesIn(folder.File("memo")), Names{"20140102.txt"});
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // A message box naming hundreds of files would run off the screen: twenty names, then
@@ -183,4 +220,13 @@ TEST_F(MainWndTest, TheMemoListRefreshesTheMonthEvenWhenClosedByTheCloseBox) {
     EXPECT_TRUE(GetUpdateRect(main, &pending, FALSE));
     EXPECT_TRUE(PtInRect(&pending, {162, 110}));
     EXPECT_EQ(Pixel(162, 110), TestColors::kCalendarBack);
+}
+
+// A list that was never made must not make the whole screen repaint.
+TEST_F(MainWndTest, AMemoListWithoutItsListRepaintsNothing) {
+    Repaint();
+    CMemoListDlg dlg;
+    EXPECT_EQ(dlg.SelectAll(), 0);
+    const RECT pending = PendingPaint();
+    EXPECT_TRUE(IsRectEmpty(&pending));
 }

@@ -81,6 +81,17 @@ TEST(CGDIObjectTest, PensAndBrushesDeleteTheirHandleWhenReplacedOrDestroyedAndNe
     EXPECT_EQ(CBrush(-1, kRed).GetHandle(), nullptr);
 }
 
+TEST(CGDIObjectTest, ADeletedObjectHoldsNoHandle) {
+    CPen pen;
+    CBrush brush;
+    CFont font(14, kFace, true);
+    RVK::CGDIObject* const objects[] = {&pen, &brush, &font};
+    for (RVK::CGDIObject* object : objects) {
+        EXPECT_TRUE(object->DeleteObject());
+        EXPECT_EQ(object->GetSafeHandle(), nullptr);
+    }
+}
+
 TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFonts) {
     HFONT kept;
     HFONT owned[2];
@@ -125,12 +136,15 @@ TEST(CDCTest, AContextDeletesOnlyWhatItMadeItself) {
     EXPECT_TRUE(IsLive(givenBrush.GetHandle()));
     EXPECT_TRUE(IsLive(canvas.Dc()));
     EXPECT_TRUE(::DeleteDC(notInstalled));
-    HDC installed;
+    HDC installed[2];
     {
         CDC dc(canvas.Dc());
-        installed = dc.CreateCompatibleDC();
-        dc.SetHDC(installed);
+        for (HDC& context : installed) {
+            context = dc.CreateCompatibleDC();
+            dc.SetHDC(context);
+        }
+        EXPECT_FALSE(IsLive(installed[0]));
     }
-    EXPECT_FALSE(IsLive(installed));
+    EXPECT_FALSE(IsLive(installed[1]));
     EXPECT_TRUE(IsLive(canvas.Dc()));
 }

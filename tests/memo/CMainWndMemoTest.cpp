@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/CSystemData.h"
+#include "tests/memo/NoRecycleBin.h"
 
 namespace {
 
@@ -81,7 +82,30 @@ TEST_F(CMainWndMemoTest, DeletingMovesTheMemoToTheRecycleBinAndRemovesItsMark) {
     EXPECT_EQ(TakeFromTrash("20131227.txt"), "a written memo");
 }
 
-// A folder of the memo's name is never deleted, nor a memo another program holds open.
+// Without a Recycle Bin a memo is deleted for good only on the user's yes.
+TEST_F(CMainWndMemoTest, WithoutARecycleBinOnlyTheUsersYesDeletesAMemo) {
+    const NoRecycleBin noBin;
+    WriteMemo("20131227.txt", "a written memo");
+    const CDate day = MakeDate(2013, 12, 27);
+    int result = 0;
+    std::string question;
+    UiScript declined;
+    AnswerDeleteForGood(declined, Window(), IDNO, question).Run([&] {
+        result = wnd->DeleteMemo(day);
+    });
+    EXPECT_EQ(result, 13);
+    EXPECT_EQ(question, kDeleteForGoodQuestion);
+    EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "a written memo");
+    UiScript agreed;
+    AnswerDeleteForGood(agreed, Window(), IDYES, question).Run([&] {
+        result = wnd->DeleteMemo(day);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(MemoExists("20131227.txt"));
+}
+
+// A folder of the memo's name is never deleted, nor a memo another program holds open or
+// the user made read-only.
 TEST_F(CMainWndMemoTest, WhatCannotBeDeletedStays) {
     folder.MakeFolder(MemoFile("20131227.txt"));
     folder.WriteFile(MemoFile("20131227.txt\\inside.txt"), "inside");
@@ -96,6 +120,13 @@ TEST_F(CMainWndMemoTest, WhatCannotBeDeletedStays) {
     EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 28)), 13);
     CloseHandle(held);
     EXPECT_EQ(folder.ReadFile(MemoFile("20131228.txt")), "open in an editor");
+
+    WriteMemo("20131229.txt", "protected");
+    const std::string readOnly = folder.File(MemoFile("20131229.txt"));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 29)), 13);
+    EXPECT_EQ(folder.ReadFile(MemoFile("20131229.txt")), "protected");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // The shell's "open" of a batch file runs it, as it starts an editor for a memo.
