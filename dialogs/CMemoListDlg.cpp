@@ -4,7 +4,7 @@
 
 #include "app/CSystemData.h"
 #include "framework/CFileFind.h"
-#include "memo/MemoRecycler.h"
+#include "memo/CMemoRecycler.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -73,7 +73,7 @@ int CMemoListDlg::DeleteSelected() {
         return kResultFailed;
     }
     const RVK::CString folder = settings->GetMemoDir();
-    MemoRecycler recycler(GetHandle());
+    CMemoRecycler recycler(GetHandle());
     std::vector<RVK::CString> undeleted;
     bool kept = false;
     const int count = m_listView.GetItemCount();
@@ -82,10 +82,10 @@ int CMemoListDlg::DeleteSelected() {
             continue;
         }
         const RVK::CString name = m_listView.GetItemText(index, 0);
-        const MemoRecycler::Outcome outcome = recycler.Delete(folder + "\\" + name);
-        kept = kept || outcome == MemoRecycler::Outcome::kKept;
-        if (outcome == MemoRecycler::Outcome::kMissing ||
-            outcome == MemoRecycler::Outcome::kFailed) {
+        const CMemoRecycler::Outcome outcome = recycler.Delete(folder + "\\" + name);
+        kept = kept || outcome == CMemoRecycler::Outcome::kKept;
+        if (outcome == CMemoRecycler::Outcome::kMissing ||
+            outcome == CMemoRecycler::Outcome::kFailed) {
             undeleted.push_back(name);
         }
     }

@@ -5,7 +5,7 @@
 #include "app/CSystemData.h"
 #include "framework/CFile.h"
 #include "framework/CFileFind.h"
-#include "memo/MemoRecycler.h"
+#include "memo/CMemoRecycler.h"
 
 namespace {
 
@@ -66,11 +66,11 @@ int CMainWnd::DeleteMemo(CDate date) {
     if (path.IsEmpty()) {
         return kFailed;
     }
-    MemoRecycler recycler(GetHandle());
+    CMemoRecycler recycler(GetHandle());
     switch (recycler.Delete(path)) {
-    case MemoRecycler::Outcome::kMissing:
+    case CMemoRecycler::Outcome::kMissing:
         return kDone;
-    case MemoRecycler::Outcome::kDeleted:
+    case CMemoRecycler::Outcome::kDeleted:
         OnCmdRefresh();
         return kDone;
     default:

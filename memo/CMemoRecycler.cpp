@@ -1,4 +1,4 @@
-#include "memo/MemoRecycler.h"
+#include "memo/CMemoRecycler.h"
 
 #include <shellapi.h>
 
@@ -41,11 +41,11 @@ bool OnFixedDrive(const char* path) {
 
 } // namespace
 
-MemoRecycler::MemoRecycler(HWND owner) : m_owner(owner) {}
+CMemoRecycler::CMemoRecycler(HWND owner) : m_owner(owner) {}
 
 // The shell deletes read-only files without asking when told not to confirm, so the
 // read-only protection is checked here.
-MemoRecycler::Outcome MemoRecycler::Delete(const char* path) {
+CMemoRecycler::Outcome CMemoRecycler::Delete(const char* path) {
     if (HasWildcard(path)) {
         return Outcome::kFailed;
     }
@@ -68,7 +68,7 @@ MemoRecycler::Outcome MemoRecycler::Delete(const char* path) {
 
 // SHQueryRecycleBinA fails where the bin cannot be used (under Wine, a trash it cannot
 // write). Asked once: all memos share one folder.
-bool MemoRecycler::HasRecycleBin(const char* path) {
+bool CMemoRecycler::HasRecycleBin(const char* path) {
     if (m_hasBin == Knowledge::kUnknown) {
         SHQUERYRBINFO info = {};
         info.cbSize = sizeof(info);
@@ -79,7 +79,7 @@ bool MemoRecycler::HasRecycleBin(const char* path) {
 }
 
 // MessageBoxA asking once; "no" is the default, since the deletion cannot be undone.
-bool MemoRecycler::MayDeleteForGood() {
+bool CMemoRecycler::MayDeleteForGood() {
     if (m_mayDestroy == Knowledge::kUnknown) {
         const int answer =
             ::MessageBoxA(m_owner, kDestroyQuestion, kQuestionCaption, kQuestionStyle);
@@ -91,7 +91,7 @@ bool MemoRecycler::MayDeleteForGood() {
 // SHFileOperationA with FO_DELETE. A bin that exists may still refuse a file (too large,
 // switched off): FOF_WANTNUKEWARNING then makes the shell ask before deleting for good,
 // in spite of FOF_NOCONFIRMATION.
-MemoRecycler::Outcome MemoRecycler::MoveToRecycleBin(const char* path) const {
+CMemoRecycler::Outcome CMemoRecycler::MoveToRecycleBin(const char* path) const {
     std::string from(path);
     from.push_back('\0'); // the list of names ends with an empty name
     SHFILEOPSTRUCTA operation = {};

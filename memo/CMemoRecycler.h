@@ -6,14 +6,14 @@
 // bin can take it; where it cannot, the user is asked once whether to delete for good,
 // and that answer holds for the rest of the action. Folders, names holding wildcards and
 // read-only memos are never deleted.
-class MemoRecycler {
+class CMemoRecycler {
 public:
     enum class Outcome { kDeleted, kMissing, kKept, kFailed };
 
     // Questions are owned by `owner`.
-    explicit MemoRecycler(HWND owner);
-    MemoRecycler(const MemoRecycler&) = delete;
-    MemoRecycler& operator=(const MemoRecycler&) = delete;
+    explicit CMemoRecycler(HWND owner);
+    CMemoRecycler(const CMemoRecycler&) = delete;
+    CMemoRecycler& operator=(const CMemoRecycler&) = delete;
 
     // kKept: the user chose to keep the memo.
     Outcome Delete(const char* path);
