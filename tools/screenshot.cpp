@@ -1,19 +1,23 @@
 // Starts Kalvo, waits until its main window is up and painted, saves a picture of that
 // window as a 24-bit BMP file, closes Kalvo with WM_CLOSE and waits for it to end.
-// `make run` starts this inside Wine's virtual desktop when there is no display.
+// `make run` and `make screenshots` start this inside Wine's virtual desktop.
 //
-// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT
+// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT [--command ID | --dialog ID]
+// --command sends the command ID to the main window before the picture is taken;
+// --dialog sends it and pictures the dialog it opens instead, then cancels that dialog.
 // The report says where the window was and Kalvo's exit code.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr char kMainWndClass[] = "CWindow";
+constexpr char kDialogClass[] = "#32770";
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kExitTimeoutMs = 10000;
 constexpr DWORD kPollMs = 100;
@@ -22,30 +26,37 @@ constexpr DWORD kSettleMs = 500;
 constexpr WORD kBitsPerPixel = 24;
 constexpr WORD kBitmapFileType = 0x4D42; // "BM"
 
+// What to do before the picture: send a command, and whether to picture its dialog.
+struct Action {
+    WORD command = 0;
+    bool pictureDialog = false;
+};
+
 struct WindowSearch {
     DWORD processId;
+    const char* className;
     HWND found;
 };
 
-BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM param) {
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
     char className[64] = {};
     GetClassNameA(hwnd, className, sizeof className);
     if (owner == search->processId && IsWindowVisible(hwnd) &&
-        std::string(className) == kMainWndClass) {
+        std::string(className) == search->className) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// EnumWindows until the process shows its main window or the time is up.
-HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
-    WindowSearch search{process.dwProcessId, nullptr};
+// EnumWindows until the process shows a window of the class or the time is up.
+HWND WaitForWindow(const PROCESS_INFORMATION& process, const char* className) {
+    WindowSearch search{process.dwProcessId, className, nullptr};
     for (DWORD waited = 0; waited < kStartTimeoutMs; waited += kPollMs) {
-        EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr ||
             WaitForSingleObject(process.hProcess, kPollMs) == WAIT_OBJECT_0) {
             break;
@@ -125,11 +136,30 @@ bool StartKalvo(const char* exe, PROCESS_INFORMATION& process) {
                           &startup, &process) != 0;
 }
 
-// Captures and closes the main window; the report's lines say what happened.
-std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture) {
-    HWND hwnd = WaitForMainWindow(process);
-    if (hwnd == nullptr) {
+// PostMessageA(WM_COMMAND): runs a command as its menu item does.
+void SendCommand(HWND hwnd, WORD command) {
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+// Runs the action; the window to picture, or none when its dialog did not show.
+HWND Prepare(HWND mainWindow, const PROCESS_INFORMATION& process, const Action& action) {
+    if (action.command != 0) {
+        SendCommand(mainWindow, action.command);
+    }
+    return action.pictureDialog ? WaitForWindow(process, kDialogClass) : mainWindow;
+}
+
+// Captures the window the action asks for and closes Kalvo; the report's lines say what
+// happened.
+std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture,
+                            const Action& action) {
+    HWND mainWindow = WaitForWindow(process, kMainWndClass);
+    if (mainWindow == nullptr) {
         return "Kalvo showed no main window\n";
+    }
+    HWND hwnd = Prepare(mainWindow, process, action);
+    if (hwnd == nullptr) {
+        return "Kalvo showed no dialog\n";
     }
     PaintNow(hwnd);
     RECT rect{};
@@ -142,7 +172,11 @@ std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* pict
     if (!WriteBitmap(picture, header, pixels)) {
         report += "could not write the picture\n";
     }
-    const DWORD exitCode = CloseAndWait(hwnd, process);
+    if (hwnd != mainWindow) {
+        SendCommand(hwnd, IDCANCEL);
+        Sleep(kSettleMs);
+    }
+    const DWORD exitCode = CloseAndWait(mainWindow, process);
     if (exitCode == STILL_ACTIVE) {
         return report + "Kalvo did not end after WM_CLOSE\n";
     }
@@ -159,8 +193,23 @@ void WriteReport(const char* path, const std::string& text) {
 
 } // namespace
 
+// The optional "--command ID" or "--dialog ID"; false when the arguments are wrong.
+bool ParseAction(int argc, char** argv, Action& action) {
+    if (argc == 4) {
+        return true;
+    }
+    if (argc != 6) {
+        return false;
+    }
+    const std::string option = argv[4];
+    action.pictureDialog = option == "--dialog";
+    action.command = static_cast<WORD>(std::strtoul(argv[5], nullptr, 10));
+    return (action.pictureDialog || option == "--command") && action.command != 0;
+}
+
 int main(int argc, char** argv) {
-    if (argc != 4) {
+    Action action;
+    if (!ParseAction(argc, argv, action)) {
         return 2;
     }
     PROCESS_INFORMATION process{};
@@ -168,7 +217,7 @@ int main(int argc, char** argv) {
         WriteReport(argv[3], "could not start Kalvo\n");
         return 1;
     }
-    WriteReport(argv[3], CaptureAndClose(process, argv[2]));
+    WriteReport(argv[3], CaptureAndClose(process, argv[2], action));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 0;

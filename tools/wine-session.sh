@@ -51,6 +51,11 @@ wine wineboot </dev/null >"$logs/wineboot.log" 2>&1
 # A crashing test must end at once with its backtrace, not wait on a crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
   </dev/null >>"$logs/wineboot.log" 2>&1
+# As on Windows, text files open in Notepad: memos and the help file. This Wine knows
+# the txtfile type but maps no extension to it.
+wine reg add 'HKCR\.txt' /ve /d txtfile /f </dev/null >>"$logs/wineboot.log" 2>&1
+wine reg add 'HKCR\txtfile\shell\open\command' /ve /d 'notepad.exe "%1"' /f \
+  </dev/null >>"$logs/wineboot.log" 2>&1
 
 # Tests run inside one virtual desktop: without a window manager on the display, Wine
 # waits for every hidden or destroyed top-level window in vain, seconds each time.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "tests/support/TempDir.h"
@@ -17,6 +18,7 @@ constexpr char kTraceLine[] = "フォルダ・ファイルが無かった\r\n";
 constexpr char kPathTooLong[] = "実行ファイルのパスが長すぎます\n"
                                 "短いパスのフォルダに移してから起動してください";
 constexpr DWORD kTimeoutMs = 20000;
+constexpr DWORD kPollMs = 100;
 // Bytes of the longest module path accepted, without its terminator.
 constexpr size_t kLongestModulePath = MAX_PATH - 1;
 // Each folder of a long test path stays far below the file systems' name limits.
@@ -75,11 +77,15 @@ public:
         GetExitCodeProcess(m_process.hProcess, &code);
         return code;
     }
-    // Closes the 400 by 400 main window as its close box does; the exit code.
-    DWORD CloseMainWindow() {
+    HWND MainWindow() {
         HWND hwnd = WaitForTopWindow(m_process.dwProcessId, "CWindow", "Kalvo３", kTimeoutMs,
                                      m_process.hProcess);
         EXPECT_NE(hwnd, nullptr) << "no main window";
+        return hwnd;
+    }
+    // Closes the 400 by 400 main window as its close box does; the exit code.
+    DWORD CloseMainWindow() {
+        HWND hwnd = MainWindow();
         RECT rect{};
         GetWindowRect(hwnd, &rect);
         EXPECT_EQ(rect.right - rect.left, 400);
@@ -131,7 +137,49 @@ void ExpectRefusedAsTooLong(size_t bytes, const std::string& exeName) {
     EXPECT_FALSE(IsFolder(folder + "\\memo"));
 }
 
+// Polls the visible top-level windows of every process for a title containing `part`.
+HWND WaitForTitleContaining(const std::string& part) {
+    for (DWORD waited = 0; waited < kTimeoutMs; waited += kPollMs) {
+        for (HWND hwnd = FindWindowExA(nullptr, nullptr, nullptr, nullptr); hwnd != nullptr;
+             hwnd = FindWindowExA(nullptr, hwnd, nullptr, nullptr)) {
+            char title[MAX_PATH] = {};
+            GetWindowTextA(hwnd, title, sizeof title);
+            if (IsWindowVisible(hwnd) && std::string(title).find(part) != std::string::npos) {
+                return hwnd;
+            }
+        }
+        Sleep(kPollMs);
+    }
+    return nullptr;
+}
+
+// Presses `key` in Kalvo's main window and closes the editor window that then shows
+// `fileName`; whether it showed.
+bool KeyOpensEditorOn(HWND mainWindow, WPARAM key, const std::string& fileName) {
+    PostMessageA(mainWindow, WM_KEYDOWN, key, 0);
+    HWND editor = WaitForTitleContaining(fileName);
+    if (editor == nullptr) {
+        return false;
+    }
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+    return true;
+}
+
 } // namespace
+
+// Memos and the help file open in the editor the system associates with text files.
+TEST(KalvoProcessTest, EnterOpensTodaysMemoAndF1TheHelpFileInTheEditor) {
+    TempDir folder;
+    folder.WriteFile("使い方.txt", "help");
+    KalvoRun kalvo(folder.File("Kalvo.exe"));
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    char memo[16] = {};
+    std::snprintf(memo, sizeof memo, "%04u%02u%02u.txt", today.wYear, today.wMonth, today.wDay);
+    EXPECT_TRUE(KeyOpensEditorOn(kalvo.MainWindow(), VK_RETURN, memo)) << memo;
+    EXPECT_TRUE(KeyOpensEditorOn(kalvo.MainWindow(), VK_F1, "使い方.txt"));
+    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
+}
 
 // Nothing is saved at shutdown: the settings file stays as it was.
 TEST(KalvoProcessTest, TheFirstRunMakesTheMemoFolderAndSaysSoAndClosingEndsWithZero) {
