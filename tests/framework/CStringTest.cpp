@@ -94,6 +94,16 @@ TEST(CStringTest, CaseMappingKeepsDoubleByteCharactersWhole) {
     EXPECT_EQ(Text(CString("aア").ToUpper()), "Aア");
 }
 
+// The locale's order, not the bytes': "a" before "B", the full-width "１" before "2".
+TEST(CStringTest, ComparisonsFollowTheLocalesCollation) {
+    EXPECT_TRUE(CString("a") < "B");
+    EXPECT_TRUE(CString("B") > CString("a"));
+    EXPECT_LT(CString("１").Compare("2"), 0);
+    EXPECT_LT(CString("A").CompareNoCase("b"), 0);
+    EXPECT_LT(CString("Ｂ").CompareNoCase("c"), 0);
+    EXPECT_EQ(CString("Ａ").CompareNoCase("ａ"), 0);
+}
+
 TEST(CStringTest, AStringWithoutBufferBehavesAsEmpty) {
     CString s("abc");
     EXPECT_FALSE(s.AllocBuffer(-1, false));

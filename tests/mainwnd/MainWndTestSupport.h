@@ -11,7 +11,8 @@
 
 #include "mainwnd/CMainWnd.h"
 #include "tests/calendar/DateTestSupport.h"
-#include "tests/dialogs/UiScript.h"
+#include "tests/support/GdiCanvas.h"
+#include "tests/support/TopWindows.h"
 #include "tests/support/TempDir.h"
 
 // The colours the tests store: each one distinct, so a pixel tells what painted it.
@@ -83,16 +84,25 @@ protected:
     void ShowDate(const CDate& date);
     void Repaint();
     void Pump();
-    bool QuitPosted();
+    bool QuitPosted() {
+        MSG msg;
+        return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    }
     COLORREF Pixel(int x, int y) const { return PixelAt(Window(), x, y); }
     int Count(const RECT& area, COLORREF color) const { return CountPixels(Window(), area, color); }
 
     // WM_KEYDOWN with the Control key set down (or up) in the thread's key state.
     LRESULT Key(WPARAM key, bool ctrl = false);
-    LRESULT Click(UINT message, int x, int y);
+    LRESULT Click(UINT message, int x, int y) {
+        return SendMessageA(Window(), message, 0, MAKELPARAM(x, y));
+    }
     LRESULT Command(int id) { return SendMessageA(Window(), WM_COMMAND, id, 0); }
     // The update region's bounds, empty when nothing waits to be painted.
-    RECT PendingPaint() const;
+    RECT PendingPaint() const {
+        RECT pending = {};
+        GetUpdateRect(Window(), &pending, FALSE);
+        return pending;
+    }
 
     std::unique_ptr<TestMainWnd> wnd;
 };

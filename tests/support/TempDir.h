@@ -2,6 +2,9 @@
 
 #include <string>
 
+// The bytes of a file, or an empty string when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
 // A fresh, empty folder under the system's temporary folder, removed with all its
 // contents when the object goes away.
 class TempDir {
