@@ -63,20 +63,6 @@ void Pick(UiScript& script, const HWND& dialog, int button, COLORREF shown, COLO
 
 } // namespace
 
-// Without settings there is nothing to load or write: OK keeps the dialog open.
-TEST(CColorConfigDlgWithoutSettingsTest, OnlyCancelEndsIt) {
-    ASSERT_EQ(CSystemData::GetInstance(), nullptr);
-    CColorConfigDlg dlg;
-    UiScript script;
-    HWND dialog = nullptr;
-    script.WaitFor(dialog, kCaption).Do("OK", [&] { ClickButton(dialog, IDOK); });
-    script.Do("still open; Cancel", [&] {
-        EXPECT_TRUE(IsWindowVisible(dialog));
-        ClickButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(script.RunModal(dlg), IDCANCEL);
-}
-
 // The sample shows the current colours and each choice at once, but Cancel changes
 // nothing; OK writes the eleven keys in their order and recolours the main window's
 // panel, background and buttons at once.

@@ -55,21 +55,6 @@ std::string SettingsTest::TakeFromTrash(const std::string& name) const {
     return content;
 }
 
-int TestMainWnd::OnCmdColors() {
-    ++dialogs[kColorDialog];
-    return realDialogs ? CMainWnd::OnCmdColors() : 0;
-}
-
-int TestMainWnd::OnCmdMemoList() {
-    ++dialogs[kMemoListDialog];
-    return realDialogs ? CMainWnd::OnCmdMemoList() : 0;
-}
-
-bool TestMainWnd::SelectDateByDialog() {
-    ++dialogs[kDateDialog];
-    return realDialogs ? CMainWnd::SelectDateByDialog() : true;
-}
-
 void MainWndTest::SetUp() {
     SettingsTest::SetUp();
     wnd = std::make_unique<TestMainWnd>();
@@ -87,16 +72,6 @@ void MainWndTest::TearDown() {
     Pump();
     QuitPosted();
     SettingsTest::TearDown();
-}
-
-void MainWndTest::ShowDate(const CDate& date) {
-    wnd->Selected() = date;
-    Repaint();
-}
-
-void MainWndTest::Repaint() {
-    InvalidateRect(Window(), nullptr, TRUE);
-    Pump();
 }
 
 void MainWndTest::Pump() {

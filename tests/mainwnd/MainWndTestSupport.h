@@ -59,9 +59,18 @@ public:
     HMENU ContextMenu() const { return m_menuContext.GetHandle(); }
     void OpenForReal(const char* path) { CMainWnd::ShellOpen(path); }
 
-    int OnCmdColors() override;
-    int OnCmdMemoList() override;
-    bool SelectDateByDialog() override;
+    int OnCmdColors() override { return Counted(kColorDialog) ? CMainWnd::OnCmdColors() : 0; }
+    int OnCmdMemoList() override {
+        return Counted(kMemoListDialog) ? CMainWnd::OnCmdMemoList() : 0;
+    }
+    bool SelectDateByDialog() override {
+        return !Counted(kDateDialog) || CMainWnd::SelectDateByDialog();
+    }
+    // Counts the dialog; whether to show it.
+    bool Counted(Dialog dialog) {
+        ++dialogs[dialog];
+        return realDialogs;
+    }
 
     CDate today = MakeDate(2013, 12, 27);
     bool realDialogs = false;
@@ -81,8 +90,14 @@ protected:
 
     HWND Window() const { return wnd->GetHandle(); }
     // Selects a date and paints the window completely.
-    void ShowDate(const CDate& date);
-    void Repaint();
+    void ShowDate(const CDate& date) {
+        wnd->Selected() = date;
+        Repaint();
+    }
+    void Repaint() {
+        InvalidateRect(Window(), nullptr, TRUE);
+        Pump();
+    }
     void Pump();
     bool QuitPosted() {
         MSG msg;
