@@ -79,7 +79,8 @@ protected:
 
 } // namespace
 
-TEST_F(CControlWindowTest, TheButtonIsRaisedSinksWhilePressedAndClicksWhenReleased) {
+// Focused, it shows the dotted focus rectangle four pixels inside its edge.
+TEST_F(CControlWindowTest, TheButtonIsRaisedSinksWhilePressedClicksWhenReleasedAndShowsFocus) {
     canvas.PrintClient(buttonWnd);
     EXPECT_EQ(canvas.Pixel(3, 3), kFace);
     ExpectEdge(COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
@@ -98,21 +99,17 @@ TEST_F(CControlWindowTest, TheButtonIsRaisedSinksWhilePressedAndClicksWhenReleas
     ASSERT_EQ(host.commands.size(), 1u);
     EXPECT_EQ(host.commands[0].first, MAKEWPARAM(kButtonId, BN_CLICKED));
     EXPECT_EQ(host.commands[0].second, reinterpret_cast<LPARAM>(buttonWnd));
-    canvas.PrintClient(buttonWnd);
-    ExpectEdge(COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
-}
-
-TEST_F(CControlWindowTest, TheFocusedButtonShowsDotsFourPixelsInside) {
-    ::SetFocus(buttonWnd);
     ASSERT_EQ(::GetFocus(), buttonWnd);
     canvas.PrintClient(buttonWnd);
-    const int top = kFocusInset;
-    const int bottom = kHeight - kFocusInset;
-    const int dotted = OthersInColumn(canvas, kFocusInset, top + 1, bottom - 1, kFace);
+    ExpectEdge(COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
+    const int height = kHeight - 2 * kFocusInset - 2;
+    const int dotted =
+        OthersInColumn(canvas, kFocusInset, kFocusInset + 1, kHeight - kFocusInset - 1, kFace);
     EXPECT_GT(dotted, 0);
-    EXPECT_LT(dotted, bottom - top - 2);
-    EXPECT_EQ(OthersInColumn(canvas, kFocusInset - 1, top, bottom, kFace), 0);
-    EXPECT_EQ(OthersInColumn(canvas, kFocusInset + 1, top + 1, bottom - 1, kFace), 0);
+    EXPECT_LT(dotted, height);
+    EXPECT_EQ(
+        OthersInColumn(canvas, kFocusInset + 1, kFocusInset + 1, kHeight - kFocusInset - 1, kFace),
+        0);
     ExpectTextCentredIn(kInk);
 }
 
