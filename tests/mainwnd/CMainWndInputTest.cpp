@@ -40,24 +40,31 @@ const CDate kLast = MakeDate(CDate::kLastYear, CDate::kLastMonth, CDate::kLastDa
 
 } // namespace
 
-// A move that changes the date repaints the month view, and only it, at once.
-TEST_F(CMainWndInputTest, EveryWayOfMovingReachesItsDateAndRepaintsTheMonth) {
+// A move that changes the date repaints the month view, and only it, at once; the other
+// ways in reach only their dialog, if any, and leave the date alone.
+TEST_F(CMainWndInputTest, EachWayInMovesOrAsksAsItShouldAndAMoveRepaintsTheMonth) {
     const auto key = [this](WPARAM k, bool ctrl) { return [=] { Key(k, ctrl); }; };
     const auto button = [this](int id) {
         return [=] { SendMessageA(GetDlgItem(Window(), id), BM_CLICK, 0, 0); };
     };
+    const auto command = [this](int id) { return [=] { Command(id); }; };
+    const auto click = [this](UINT message, int x, int y) { return [=] { Click(message, x, y); }; };
     const auto wheel = [this](short distance, WORD keys) {
         return [=] {
             SendMessageA(Window(), WM_MOUSEWHEEL, MAKEWPARAM(keys, distance), MAKELPARAM(100, 100));
         };
     };
+    constexpr int kNone = -1;
+    constexpr int kDate = TestMainWnd::kDateDialog;
     const CDate mid = MakeDate(2014, 3, 12);
+    const CDate fifth = MakeDate(2013, 12, 5);
     const struct {
         const char* what;
         std::function<void()> act;
         CDate from;
         CDate to;
-    } moves[] = {
+        int dialog = kNone;
+    } ways[] = {
         {"Left", key(VK_LEFT, false), MakeDate(2014, 3, 1), MakeDate(2014, 2, 28)},
         {"Ctrl+Left", key(VK_LEFT, true), MakeDate(2014, 3, 31), MakeDate(2014, 2, 1)},
         {"Right", key(VK_RIGHT, false), MakeDate(2014, 1, 31), MakeDate(2014, 2, 1)},
@@ -95,56 +102,39 @@ TEST_F(CMainWndInputTest, EveryWayOfMovingReachesItsDateAndRepaintsTheMonth) {
         {"wheel back a bit", wheel(-1, 0), mid, MakeDate(2014, 3, 19)},
         {"wheel with a button", wheel(240, MK_LBUTTON), mid, MakeDate(2014, 3, 5)},
         {"wheel not turned", wheel(0, MK_SHIFT), mid, mid},
-        {"click", [&] { Click(WM_LBUTTONDOWN, 100, 200); }, MakeDate(2013, 12, 5),
-         MakeDate(2013, 12, 24)},
-        {"typed date", [&] { TypeDateInDialog("2012", "2", "29"); }, mid, MakeDate(2012, 2, 29)},
+        {"click", click(WM_LBUTTONDOWN, 100, 200), fifth, MakeDate(2013, 12, 24)},
+        {"typed date", [&] { TypeDateInDialog("2012", "2", "29"); }, mid, MakeDate(2012, 2, 29),
+         kDate},
+        {"Ctrl+Enter", key(VK_RETURN, true), fifth, fifth, kDate},
+        {"Ctrl+F", key('F', true), fifth, fifth, kDate},
+        {"F3", key(VK_F3, false), fifth, fifth, kDate},
+        {"button", button(kCmdSelectDate), fifth, fifth, kDate},
+        {"menu", command(kCmdSelectDate), fifth, fifth, kDate},
+        {"title's first point", click(WM_LBUTTONDBLCLK, 60, 44), fifth, fifth, kDate},
+        {"title's last point", click(WM_LBUTTONDBLCLK, 188, 68), fifth, fifth, kDate},
+        {"right of the title", click(WM_LBUTTONDBLCLK, 189, 60), fifth, fifth},
+        {"below the title", click(WM_LBUTTONDBLCLK, 100, 69), fifth, fifth},
+        {"below the days", click(WM_LBUTTONDBLCLK, 100, 280), fifth, fifth},
+        {"F", key('F', false), fifth, fifth},
+        {"Home", key(VK_HOME, false), fifth, fifth},
+        {"L", key('L', false), fifth, fifth},
+        {"Ctrl+L", key('L', true), fifth, fifth, TestMainWnd::kMemoListDialog},
+        {"memo list", command(kCmdMemoList), fifth, fifth, TestMainWnd::kMemoListDialog},
+        {"colours", command(kCmdColors), fifth, fifth, TestMainWnd::kColorDialog},
     };
     const RECT monthArea = {0, 0, 232, 300};
-    for (const auto& move : moves) {
-        wnd->Selected() = move.from;
-        ValidateRect(Window(), nullptr);
-        move.act();
-        EXPECT_EQ(wnd->Selected(), move.to) << move.what;
-        const RECT pending = PendingPaint();
-        EXPECT_TRUE(move.from == move.to || EqualRect(&pending, &monthArea)) << move.what;
-    }
-}
-
-TEST_F(CMainWndInputTest, EachWayInReachesOnlyItsDialogCommand) {
-    constexpr int kNone = -1;
-    struct Way {
-        const char* what;
-        std::function<void()> act;
-        int dialog;
-    };
-    const Way ways[] = {
-        {"Ctrl+Enter", [&] { Key(VK_RETURN, true); }, TestMainWnd::kDateDialog},
-        {"Ctrl+F", [&] { Key('F', true); }, TestMainWnd::kDateDialog},
-        {"F3", [&] { Key(VK_F3); }, TestMainWnd::kDateDialog},
-        {"button", [&] { SendMessageA(GetDlgItem(Window(), kCmdSelectDate), BM_CLICK, 0, 0); },
-         TestMainWnd::kDateDialog},
-        {"menu", [&] { Command(kCmdSelectDate); }, TestMainWnd::kDateDialog},
-        {"title's first point", [&] { Click(WM_LBUTTONDBLCLK, 60, 44); }, TestMainWnd::kDateDialog},
-        {"title's last point", [&] { Click(WM_LBUTTONDBLCLK, 188, 68); }, TestMainWnd::kDateDialog},
-        {"right of the title", [&] { Click(WM_LBUTTONDBLCLK, 189, 60); }, kNone},
-        {"below the title", [&] { Click(WM_LBUTTONDBLCLK, 100, 69); }, kNone},
-        {"below the days", [&] { Click(WM_LBUTTONDBLCLK, 100, 280); }, kNone},
-        {"F", [&] { Key('F'); }, kNone},
-        {"Home", [&] { Key(VK_HOME); }, kNone},
-        {"L", [&] { Key('L'); }, kNone},
-        {"Ctrl+L", [&] { Key('L', true); }, TestMainWnd::kMemoListDialog},
-        {"memo list", [&] { Command(kCmdMemoList); }, TestMainWnd::kMemoListDialog},
-        {"colours", [&] { Command(kCmdColors); }, TestMainWnd::kColorDialog},
-    };
-    for (const Way& way : ways) {
-        wnd->Selected() = MakeDate(2013, 12, 5);
-        auto expected = wnd->dialogs;
+    for (const auto& way : ways) {
+        wnd->Selected() = way.from;
+        auto dialogs = wnd->dialogs;
         if (way.dialog != kNone) {
-            ++expected[way.dialog];
+            ++dialogs[way.dialog];
         }
+        ValidateRect(Window(), nullptr);
         way.act();
-        EXPECT_EQ(wnd->dialogs, expected) << way.what;
-        EXPECT_EQ(wnd->Selected(), MakeDate(2013, 12, 5)) << way.what;
+        EXPECT_EQ(wnd->dialogs, dialogs) << way.what;
+        EXPECT_EQ(wnd->Selected(), way.to) << way.what;
+        const RECT pending = PendingPaint();
+        EXPECT_TRUE(way.from == way.to || EqualRect(&pending, &monthArea)) << way.what;
     }
     EXPECT_TRUE(wnd->opened.empty());
 }
