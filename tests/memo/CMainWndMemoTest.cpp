@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "app/CSystemData.h"
-
 namespace {
 
 // The centre of the 27th's memo mark in December 2013.
@@ -52,19 +50,6 @@ TEST_F(CMainWndMemoTest, AMemoThatCannotBeCreatedIsNotOpened) {
     EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 6);
     EXPECT_TRUE(wnd->opened.empty());
     EXPECT_FALSE(RepaintPending());
-}
-
-TEST_F(CMainWndMemoTest, WithoutSettingsThereAreNoPathsAndNothingIsTouched) {
-    WriteMemo("20131227.txt", "kept");
-    CSystemData::DestroyInstance();
-    EXPECT_TRUE(wnd->GetMemoPath(MakeDate(2013, 12, 27)).IsEmpty());
-    EXPECT_TRUE(wnd->GetHelpPath().IsEmpty());
-    EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 13);
-    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 13);
-    EXPECT_EQ(wnd->OnCmdHelp(), 13);
-    EXPECT_FALSE(wnd->ReloadColors());
-    EXPECT_TRUE(wnd->opened.empty());
-    EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "kept");
 }
 
 TEST_F(CMainWndMemoTest, DeletingMovesTheMemoToTheRecycleBinAndRemovesItsMark) {
