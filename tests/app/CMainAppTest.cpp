@@ -88,23 +88,6 @@ TEST(CWinAppTest, TheLoopDispatchesUntilTheQuitMessageAndStopsAtOnceOnTheQuitFla
     DestroyWindow(hwnd);
 }
 
-TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
-    CMainApp app;
-    int result = 1;
-    ASSERT_TRUE(CSystemData::CreateInstance());
-    ExpectErrorBox(AnswerBoxDuring([&] { result = app.InitInstance(); }),
-                   "システムデータの初期化に失敗しました");
-    EXPECT_EQ(result, 0);
-    ASSERT_TRUE(CSystemData::DestroyInstance());
-
-    ExpectErrorBox(AnswerBoxDuring([&] { result = app.Run(); }),
-                   "システムデータの取得に失敗しました");
-    EXPECT_EQ(result, -1);
-    ExpectErrorBox(AnswerBoxDuring([&] { result = app.ExitInstance(); }),
-                   "システムデータの開放に失敗しました");
-    EXPECT_EQ(result, 0);
-}
-
 // The main window's class taken by one that refuses its windows: the window cannot be
 // created, so start-up must stop instead of waiting for messages for ever.
 TEST(CMainAppWindowTest, AMainWindowThatCannotBeCreatedStopsStartUp) {
