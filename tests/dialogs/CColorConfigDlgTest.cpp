@@ -22,6 +22,7 @@ constexpr int kPanelButton = 1202;
 constexpr int kSundayButton = 1204;
 constexpr int kMarkEdgeButton = 1208;
 constexpr int kMarkButton = 1209;
+constexpr int kInkButton = 1210;
 constexpr int kFaceButton = 1211;
 
 // The client rectangle of day `day` (1 to 30) of the sample month.
@@ -65,7 +66,7 @@ void Pick(UiScript& script, const HWND& dialog, int button, COLORREF shown, COLO
 
 // The sample shows the current colours and each choice at once, but Cancel changes
 // nothing; OK writes the eleven keys in their order and recolours the main window's
-// panel, background and buttons at once.
+// panel, background, texts and buttons at once.
 TEST_F(MainWndTest, ColoursShowInTheSampleAndApplyOnOkOnly) {
     using namespace TestColors;
     wnd->realDialogs = true;
@@ -121,19 +122,25 @@ TEST_F(MainWndTest, ColoursShowInTheSampleAndApplyOnOkOnly) {
     Pick(confirmed, dialog, kTitleButton, settings.GetCalendarTextColor(), RGB(4, 5, 6));
     Pick(confirmed, dialog, kMarkButton, settings.GetMemodayMarkColor(), RGB(7, 8, 9));
     Pick(confirmed, dialog, kMarkEdgeButton, settings.GetMemodayEdgeColor(), RGB(10, 11, 12));
+    Pick(confirmed, dialog, kInkButton, settings.GetButtonTextColor(), RGB(13, 14, 15));
     confirmed.Do("OK", [&] { ClickButton(dialog, IDOK); });
     confirmed.Run([&] { Command(MainWndLayout::kCmdColors); });
     EXPECT_EQ(Pixel(10, 34), panel) << "month panel";
     EXPECT_EQ(Pixel(300, 300), panel) << "window background";
-    EXPECT_EQ(Pixel(252, 204), face) << "today button";
-    EXPECT_EQ(Pixel(252, 76), face) << "previous year button";
+    EXPECT_GT(Count({60, 44, 188, 68}, RGB(4, 5, 6)), 0) << "title";
+    EXPECT_GT(Count({280, 72, 344, 96}, RGB(4, 5, 6)), 0) << "label";
+    EXPECT_EQ(Pixel(281, 73), panel) << "label background";
+    for (const MainWndLayout::ControlPlace& button : MainWndLayout::kButtons) {
+        EXPECT_EQ(Pixel(button.x + 3, button.y + 20), face) << button.id;
+    }
+    EXPECT_GT(Count({248, 200, 376, 224}, RGB(13, 14, 15)), 0) << "today button's text";
     const std::string ini = folder.ReadFile("Kalvo.ini");
     std::size_t at = ini.find("[COLOR_SETTING]");
     for (const char* key :
          {"CALENDAR_BACK_COLOR=017803", "CALENDAR_TEXT_COLOR=040506",
           "WEEKDAY_TEXT_COLOR=", "SUNDAY_TEXT_COLOR=", "SATDAY_TEXT_COLOR=", "SELDAY_BACK_COLOR=",
           "TODAY_EDGE_COLOR=", "MEMODAY_MARK_COLOR=070809", "MEMODAY_EDGE_COLOR=0a0b0c",
-          "BUTTON_BACK_COLOR=780506", "BUTTON_TEXT_COLOR="}) {
+          "BUTTON_BACK_COLOR=780506", "BUTTON_TEXT_COLOR=0d0e0f"}) {
         at = ini.find(key, at);
         ASSERT_NE(at, std::string::npos) << key << " in order in\n" << ini;
     }
