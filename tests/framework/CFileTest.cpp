@@ -54,19 +54,3 @@ TEST(CFileTest, OpeningAgainOrEndingClosesTheFileAndAFailedOpenHoldsNothing) {
     EXPECT_TRUE(DeleteFileA(folder.File("memo\\a.txt").c_str()));
     EXPECT_TRUE(RemoveDirectoryA(folder.File("memo").c_str()));
 }
-
-TEST(CFileTest, ReadLineDeliversOneWholeLineWithItsLineEnd) {
-    TempDir folder;
-    folder.WriteFile("lines.txt", "a\nb\r\n\r\nlast");
-    CFile file;
-    RVK::CString line("stale");
-    ASSERT_NE(OpenForReadWrite(file, folder.File("lines.txt"), OPEN_EXISTING),
-              INVALID_HANDLE_VALUE);
-    const char* const expected[] = {"a\n", "b\r\n", "\r\n", "last"};
-    for (int i : {1, 0, 3, 2}) {
-        EXPECT_TRUE(file.ReadLine(i, line));
-        EXPECT_STREQ(line, expected[i]);
-    }
-    EXPECT_FALSE(file.ReadLine(4, line));
-    EXPECT_STREQ(line, "");
-}
