@@ -79,6 +79,7 @@ TEST_F(CMainWndInputTest, EachWayInMovesOrAsksAsItShouldAndAMoveRepaintsTheMonth
         {"PageUp in 1-1", key(VK_PRIOR, false), MakeDate(1, 1, 20), MakeDate(1, 1, 1)},
         {"Ctrl+Up in year 1", key(VK_UP, true), MakeDate(1, 3, 20), MakeDate(1, 3, 1)},
         {"Left on the first day", key(VK_LEFT, false), MakeDate(1, 1, 1), MakeDate(1, 1, 1)},
+        {"Up in the first week", key(VK_UP, false), MakeDate(1, 1, 3), MakeDate(1, 1, 1)},
         {"PageDown to the end", key(VK_NEXT, false), MakeDate(CDate::kLastYear, 7, 5), kLast},
         {"Ctrl+Down to the end", key(VK_DOWN, true), MakeDate(CDate::kLastYear - 1, 8, 20), kLast},
         {"Ctrl+Down to the last month", key(VK_DOWN, true), MakeDate(CDate::kLastYear - 1, 7, 20),
