@@ -20,7 +20,6 @@ TEST(CDateTest, LeapYearsFollowTheGregorianRule) {
 
 TEST(CDateTest, WeekdaysAndTheLongJapaneseFormat) {
     EXPECT_EQ(MakeDate(1, 1, 1).GetDayOfWeek(), 1);
-    EXPECT_EQ(MakeDate(10000, 1, 1).GetDayOfWeek(), 6);
     CDate date = MakeDate(2026, 12, 6);
     for (const char* name : {"日", "月", "火", "水", "木", "金", "土"}) {
         EXPECT_STREQ(date.GetDayOfWeekName(), name) << date;

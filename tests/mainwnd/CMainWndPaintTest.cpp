@@ -74,8 +74,7 @@ TEST_F(CMainWndPaintTest, December2013StartsOnSundayWithFillEdgeMarkAndWeekdayCo
     // No cell after the 31st, and no sixth row.
     EXPECT_TRUE(IsEmpty(Cell(3, 4)));
     EXPECT_TRUE(IsEmpty(Cell(0, 5)));
-    // Title and header.
-    EXPECT_TRUE(Has(Box(60, 44, 128, 24), TestColors::kCalendarText));
+    // The header.
     EXPECT_TRUE(Has(Box(16, 80, 16, 16), TestColors::kSundayText));
     EXPECT_TRUE(Has(Box(48, 80, 16, 16), TestColors::kWeekdayText));
     EXPECT_TRUE(Has(Box(208, 80, 16, 16), TestColors::kSatdayText));

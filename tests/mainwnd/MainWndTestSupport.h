@@ -30,8 +30,7 @@ constexpr COLORREF kButtonBack = RGB(0x60, 0x20, 0x20);
 constexpr COLORREF kButtonText = RGB(0xE0, 0xE0, 0xA0);
 } // namespace TestColors
 
-// The settings object, based in a fresh folder with an empty memo folder and the test
-// colours.
+// The settings object, in a fresh folder with an empty memo folder and the test colours.
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -42,8 +41,7 @@ protected:
         folder.WriteFile(MemoFile(name), text);
     }
     bool MemoExists(const std::string& name) const;
-    // Takes a memo of this folder out of the Recycle Bin and answers its content, or
-    // "<none>" when it is not there.
+    // Takes a memo out of the Recycle Bin; its content, or "<none>" when it is not there.
     std::string TakeFromTrash(const std::string& name) const;
 
     TempDir folder;

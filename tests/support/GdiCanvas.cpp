@@ -5,7 +5,7 @@
 GdiCanvas::GdiCanvas(int width, int height)
     : m_width(width), m_height(height), m_hdc(::CreateCompatibleDC(nullptr)) {
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB};
+    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     m_bitmap = ::CreateDIBSection(m_hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_oldBitmap = ::SelectObject(m_hdc, m_bitmap);

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-// A white 32-bit bitmap selected into a memory device context, whose pixels tests read
-// back after drawing into it.
+// A white 32-bit bitmap in a memory device context, whose pixels tests read back.
 class GdiCanvas {
 public:
     GdiCanvas(int width, int height);
@@ -30,9 +29,8 @@ private:
     HGDIOBJ m_oldBitmap;
 };
 
-// How many more drawing objects the process can make before the platform refuses: equal
-// figures before and after some work mean the work left no drawing object behind. The
-// platform's own count (GetGuiResources) is not kept by every implementation.
+// How many more drawing objects the process can make: equal figures before and after some
+// work mean it left none behind. Not every platform keeps GetGuiResources' count.
 int FreeGdiHandles();
 
 // The colour of one pixel of a window's client area after pending paints are done.

@@ -26,8 +26,7 @@ HWND FindShown(const char* caption, HWND owner = nullptr, const char* className 
                DWORD processId = 0);
 std::string WindowText(HWND window);
 
-// Polls for a shown top-level window of the process until `timeoutMs` passes or `giveUp`
-// is signalled.
+// Polls for a shown top-level window of the process until timeout or `giveUp`.
 HWND WaitForTopWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs,
                       HANDLE giveUp);
 // Waits for a message box of the process, reads it and presses its OK button.
@@ -43,10 +42,8 @@ void PressKey(UINT key);
 // Replaces an edit box's text by typing it.
 void TypeText(HWND edit, const char* text);
 
-// Drives the windows of the test's own thread as a user would while a modal loop runs:
-// a thread timer, served by whatever modal loop is running, takes the steps in turn.
-// A step is retried on every tick until it answers true; one that never does fails the
-// test, and the script then closes every dialog of the thread so that the test can go on.
+// Drives this thread's windows as a user would, from a thread timer that any modal loop
+// serves: each step is retried until it answers true or times out and fails the test.
 class UiScript {
 public:
     using Step = std::function<bool()>;
@@ -57,12 +54,10 @@ public:
     UiScript& Do(const std::string& what, std::function<void()> action);
     // Waits for a shown dialog with this caption (and owner, when given) and keeps it.
     UiScript& WaitFor(HWND& dialog, const char* caption, HWND owner = nullptr);
-    // Waits for a message box owned by `owner` (any, when null), reads it, presses OK
-    // and waits for the box to go.
+    // Reads the message box owned by `owner` (any, when null), presses OK, waits for it to go.
     UiScript& AnswerBox(const HWND& owner, SeenBox& seen);
-    // Runs `action`, whose modal loop serves the steps, then takes once each the steps
-    // still waiting (such as one that waits for the dialog to end); a step not done then
-    // fails the test.
+    // Runs `action`, whose modal loop serves the steps, then tries once each step still
+    // waiting (such as one that waits for the dialog to end).
     void Run(const std::function<void()>& action);
     // Runs the dialog without owner under the script; its result.
     INT_PTR RunModal(RVK::CDialog& dialog);
