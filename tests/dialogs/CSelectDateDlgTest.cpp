@@ -35,12 +35,6 @@ std::string Boxes(HWND dialog) {
            WindowText(GetDlgItem(dialog, kBoxes[2]));
 }
 
-// Enter in the day box.
-void PressEnter(HWND dialog) {
-    SetFocus(GetDlgItem(dialog, kBoxes[2]));
-    PressKey(VK_RETURN);
-}
-
 } // namespace
 
 // The dialog opens on today with the focus in the year box; a refused date leaves the
@@ -56,11 +50,12 @@ TEST_F(MainWndTest, TheDateDialogRefusesAnInvalidDateAndEscapeKeepsTheSelection)
     HWND dialog = nullptr;
     SeenBox refusal;
     UiScript script;
-    script.WaitFor(dialog, kCaption, main).Do("today; 2013-02-29, Enter", [&] {
+    script.WaitFor(dialog, kCaption, main).Do("today; 2013-02-29, Enter in the day box", [&] {
         EXPECT_EQ(Boxes(dialog), today);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kBoxes[0]));
         EnterDate(dialog, {"2013", "2", "29"});
-        PressEnter(dialog);
+        SetFocus(GetDlgItem(dialog, kBoxes[2]));
+        PressKey(VK_RETURN);
     });
     script.AnswerBox(dialog, refusal).Do("boxes as typed; Escape", [&] {
         EXPECT_EQ(Boxes(dialog), "2013/2/29");

@@ -25,22 +25,16 @@ protected:
         const int size = (cell.right - cell.left) * (cell.bottom - cell.top);
         return Count(cell, TestColors::kCalendarBack) == size;
     }
-    // The mark's fill at its centre, its edge on all four sides of its 8-pixel box, and
-    // nothing of it outside the box.
+    // The mark's fill at its centre, its edge at the middle of each side of its 8-pixel box,
+    // and nothing of it outside the box.
     bool HasMark(int column, int row) const {
         const RECT box = Box(30 + 32 * column, 106 + 32 * row, 8, 8);
         const COLORREF edge = TestColors::kMemodayEdge;
-        const RECT sides[] = {{box.left, box.top, box.right, box.top + 1},
-                              {box.left, box.bottom - 1, box.right, box.bottom},
-                              {box.left, box.top, box.left + 1, box.bottom},
-                              {box.right - 1, box.top, box.right, box.bottom}};
-        bool marked = Pixel(box.left + 4, box.top + 4) == TestColors::kMemodayMark &&
-                      Count({box.left - 1, box.top - 1, box.right + 1, box.bottom + 1}, edge) ==
-                          Count(box, edge);
-        for (const RECT& side : sides) {
-            marked = marked && Has(side, edge);
-        }
-        return marked;
+        return Pixel(box.left + 4, box.top + 4) == TestColors::kMemodayMark &&
+               Has({box.left, box.top + 3, box.right, box.top + 5}, edge) &&
+               Has({box.left + 3, box.top, box.left + 5, box.bottom}, edge) &&
+               Count({box.left - 1, box.top - 1, box.right + 1, box.bottom + 1}, edge) ==
+                   Count(box, edge);
     }
     // The day under a client point, or 0001-01-01 when there is none.
     CDate Hit(int x, int y) {
