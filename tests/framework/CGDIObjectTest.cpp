@@ -49,8 +49,6 @@ TEST(CGDIObjectTest, PensAndBrushesDeleteTheirHandleWhenReplacedOrDestroyedAndNe
     for (HGDIOBJ handle : handles) {
         EXPECT_FALSE(IsLive(handle));
     }
-    EXPECT_EQ(CPen(7, 0, kRed).GetHandle(), nullptr);
-    EXPECT_EQ(CBrush(-1, kRed).GetHandle(), nullptr);
 }
 
 TEST(CGDIObjectTest, OnlyAnAutoDeletingFontDeletesItsFonts) {
