@@ -26,7 +26,6 @@ TEST_F(CMainWndMemoTest, PathsAreBuiltFromTheFoldersAndTheDate) {
     EXPECT_EQ(MemoPath(MakeDate(2013, 12, 27)), folder.Path() + "\\memo\\20131227.txt");
     EXPECT_EQ(MemoPath(MakeDate(800, 3, 5)), folder.Path() + "\\memo\\08000305.txt");
     EXPECT_EQ(MemoPath(MakeDate(10000, 1, 1)), folder.Path() + "\\memo\\100000101.txt");
-    EXPECT_EQ(std::string(wnd->GetHelpPath()), folder.Path() + "\\使い方.txt");
 }
 
 TEST_F(CMainWndMemoTest, OpeningCreatesAMissingMemoEmptyAndNeverTruncatesOne) {
