@@ -6,6 +6,7 @@
 
 #include "app/CMainApp.h"
 #include "app/CSystemData.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TopWindows.h"
 
 using RVK::CWinApp;
@@ -41,9 +42,33 @@ void ExpectErrorBox(const SeenBox& box, const char* text) {
     EXPECT_TRUE(box.errorIcon);
 }
 
+constexpr char kMainWndClass[] = "CWindow";
+constexpr UINT kGiveUpMs = 5000;
+
+// An application whose program folder is a test folder.
+class FolderApp : public CMainApp {
+public:
+    explicit FolderApp(const TempDir& folder) : m_folder(folder.Path().c_str()) {}
+    RVK::CString GetModuleDir() override { return m_folder; }
+
+private:
+    RVK::CString m_folder;
+};
+
+FolderApp* g_app = nullptr;
+
+// Refuses every window of its class.
+LRESULT CALLBACK RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return msg == WM_NCCREATE ? FALSE : DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Ends a message loop that should never have been entered, so the test fails instead of
+// hanging.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) { g_app->RequestQuit(); }
+
 } // namespace
 
-TEST(CWinAppTest, TheLoopDispatchesUntilTheQuitMessageAndStopsAtOnceOnTheQuitFlag) {
+TEST(CWinAppTest, TheLoopTranslatesAndDispatchesUntilTheQuitMessage) {
     CWinApp app;
     EXPECT_EQ(CWinApp::GetCurrentApp(), &app);
     HWND hwnd = CreateCountingWindow();
@@ -55,29 +80,32 @@ TEST(CWinAppTest, TheLoopDispatchesUntilTheQuitMessageAndStopsAtOnceOnTheQuitFla
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(g_counted, 1);
     EXPECT_EQ(g_chars, 1) << "keys are translated into characters";
-
-    app.RequestQuit();
-    PostMessageA(hwnd, kCounted, 0, 0);
-    EXPECT_EQ(app.Run(), 0);
-    EXPECT_EQ(g_counted, 1) << "the message that met the quit flag was not dispatched";
     DestroyWindow(hwnd);
 }
 
-TEST(CMainAppTest, FailuresOfTheSettingsObjectAreShownInOwnerlessErrorBoxes) {
-    CMainApp app;
-    int result = 1;
+// The main window's class taken by one that refuses its windows: the window cannot be
+// created, so start-up must stop instead of waiting for messages for ever.
+TEST(CMainAppWindowTest, AMainWindowThatCannotBeCreatedStopsStartUp) {
+    WNDCLASSA refusing{};
+    refusing.lpfnWndProc = RefusingProc;
+    refusing.hInstance = GetModuleHandleA(nullptr);
+    refusing.lpszClassName = kMainWndClass;
+    ASSERT_NE(RegisterClassA(&refusing), 0);
+    TempDir folder;
+    folder.MakeFolder("memo");
+    FolderApp app(folder);
+    g_app = &app;
     ASSERT_TRUE(CSystemData::CreateInstance());
-    ExpectErrorBox(AnswerBoxDuring([&] { result = app.InitInstance(); }),
-                   "システムデータの初期化に失敗しました");
-    EXPECT_EQ(result, 0);
-    ASSERT_TRUE(CSystemData::DestroyInstance());
+    const UINT_PTR timer = SetTimer(nullptr, 0, kGiveUpMs, GiveUp);
 
+    int result = 0;
     ExpectErrorBox(AnswerBoxDuring([&] { result = app.Run(); }),
-                   "システムデータの取得に失敗しました");
+                   "メインウィンドウの作成に失敗しました");
     EXPECT_EQ(result, -1);
-    ExpectErrorBox(AnswerBoxDuring([&] { result = app.ExitInstance(); }),
-                   "システムデータの開放に失敗しました");
-    EXPECT_EQ(result, 0);
+
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(CSystemData::DestroyInstance());
+    UnregisterClassA(kMainWndClass, refusing.hInstance);
 }
 
 // Each cause of a program folder that cannot be used has its own start-up message.

@@ -59,22 +59,6 @@ const ColorAccess kColors[] = {
 
 } // namespace
 
-// Without a base folder there is no settings file: nothing may land in WIN.INI.
-TEST(CSystemDataInstanceTest, PathsComeFromTheBaseFolderAndWithoutOneNothingIsWritten) {
-    ASSERT_TRUE(CSystemData::CreateInstance());
-    CSystemData* settings = CSystemData::GetInstance();
-    EXPECT_TRUE(settings->GetMemoDir().IsEmpty());
-    settings->SetSundayTextColor(RGB(1, 2, 3));
-    EXPECT_EQ(settings->GetSundayTextColor(), RGB(255, 0, 0));
-    char value[16] = {};
-    GetProfileStringA("COLOR_SETTING", "SUNDAY_TEXT_COLOR", "none", value, sizeof value);
-    EXPECT_STREQ(value, "none");
-    settings->SetBaseDir("C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(settings->GetBaseDir()), "C:\\Program Files\\Kalvo");
-    EXPECT_EQ(std::string(settings->GetMemoDir()), "C:\\Program Files\\Kalvo\\memo");
-    EXPECT_TRUE(CSystemData::DestroyInstance());
-}
-
 TEST_F(CSystemDataTest, EachColourHasItsDefaultUntilItsSetterWritesItsOwnKey) {
     for (const ColorAccess& color : kColors) {
         EXPECT_EQ((settings->*color.get)(), color.defaultColor) << color.key;

@@ -3,39 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 
 #include "framework/CDialog.h"
 #include "tests/framework/DialogTestResources.h"
+#include "tests/support/TopWindows.h"
 
 namespace {
 
 constexpr WORD kMissingResource = 999;
+constexpr char kCaption[] = "テスト";
 
-// The test template run as a dialog that plays a script from OnInitDialog and counts its
-// OK and Cancel calls. A timer ends a dialog the script failed to end, so no test can hang.
-class ScriptedDialog : public RVK::CDialog {
+// The test template run as a dialog that counts its OK and Cancel calls.
+class CountingDialog : public RVK::CDialog {
 public:
-    static constexpr INT_PTR kTimedOut = 99;
-    static constexpr UINT_PTR kSafetyTimer = 77;
-    using Step = std::function<void(ScriptedDialog&)>;
+    explicit CountingDialog(WORD templateId = IDD_TEST_DIALOG) : CDialog(templateId) {}
 
-    explicit ScriptedDialog(Step step, WORD templateId = IDD_TEST_DIALOG)
-        : CDialog(templateId), script(std::move(step)) {}
-
-    LONG_PTR ReplacedProc() const { return m_pfnOldProc; }
-    // A key press queued for the edit control, as the keyboard would deliver it.
-    void PostKey(WPARAM key) { ::PostMessageA(GetDlgItem(IDC_TEST_EDIT), WM_KEYDOWN, key, 1); }
-
-    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override {
-        ::SetTimer(m_hWnd, kSafetyTimer, 5000, nullptr);
-        ::SetFocus(GetDlgItem(IDC_TEST_EDIT));
-        script(*this);
-        return CDialog::OnInitDialog(wParam, lParam);
-    }
-    LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override {
-        return wParam == kSafetyTimer ? EndDialog(kTimedOut) : CDialog::OnTimer(wParam, lParam);
-    }
     void OnOK() override {
         ++okCalls;
         CDialog::OnOK();
@@ -45,22 +27,19 @@ public:
         CDialog::OnCancel();
     }
 
-    Step script;
     int okCalls = 0;
     int cancelCalls = 0;
 };
 
-// The width of an icon's image, 0 once the icon is released.
-int IconWidth(HICON icon) {
+// Whether the icon is still there to be drawn.
+bool IsLiveIcon(HICON icon) {
     ICONINFO info = {};
-    BITMAP bitmap = {};
     if (icon == nullptr || !::GetIconInfo(icon, &info)) {
-        return 0;
+        return false;
     }
-    ::GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
+    return true;
 }
 
 } // namespace
@@ -68,66 +47,58 @@ int IconWidth(HICON icon) {
 // OK and Cancel go by the command id alone, as from an accelerator; the close box ends the
 // dialog in OnClose, before the dialog manager could make it a Cancel.
 TEST(CDialogTest, EnterEscapeAndTheCloseBoxEndTheModalDialog) {
-    struct Ending {
+    const struct {
         const char* way;
-        ScriptedDialog::Step step;
+        std::function<void(HWND)> act;
         INT_PTR result;
         int okCalls;
         int cancelCalls;
+    } endings[] = {
+        {"Enter", [](HWND) { PressKey(VK_RETURN); }, IDOK, 1, 0},
+        {"accelerator", [](HWND d) { PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, 1), 0); }, IDOK,
+         1, 0},
+        {"Escape", [](HWND) { PressKey(VK_ESCAPE); }, IDCANCEL, 0, 1},
+        {"close box", [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL, 0, 0},
     };
-    const Ending endings[] = {
-        {"Enter", [](ScriptedDialog& d) { d.PostKey(VK_RETURN); }, IDOK, 1, 0},
-        {"accelerator",
-         [](ScriptedDialog& d) { d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, 1), 0); }, IDOK, 1, 0},
-        {"Escape", [](ScriptedDialog& d) { d.PostKey(VK_ESCAPE); }, IDCANCEL, 0, 1},
-        {"close box", [](ScriptedDialog& d) { d.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); },
-         IDCANCEL, 0, 0},
-    };
-    for (const Ending& ending : endings) {
+    for (const auto& ending : endings) {
         SCOPED_TRACE(ending.way);
-        ScriptedDialog dialog(ending.step);
-        EXPECT_EQ(dialog.DoModal(nullptr), ending.result);
+        CountingDialog dialog;
+        HWND hwnd = nullptr;
+        UiScript script;
+        script.WaitFor(hwnd, kCaption).Do(ending.way, [&] { ending.act(hwnd); });
+        EXPECT_EQ(script.RunModal(dialog), ending.result);
         EXPECT_EQ(dialog.okCalls, ending.okCalls);
         EXPECT_EQ(dialog.cancelCalls, ending.cancelCalls);
     }
 }
 
-TEST(CDialogTest, BindingStartsAtInitDialogWithoutSubclassingAndNeedsATemplate) {
-    bool boundAtInit = false;
-    ScriptedDialog dialog(
-        [&](ScriptedDialog& d) { boundAtInit = ::GetPropA(d.GetHandle(), "CPP_CLASS") == &d; });
+TEST(CDialogTest, BindingEndsWithTheWindowAndTheDialogNeedsATemplate) {
+    CountingDialog dialog;
     const HWND hwnd = dialog.CreateModeless(nullptr);
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_TRUE(boundAtInit);
-    EXPECT_EQ(dialog.ReplacedProc(), 0);
     // Bound, a message without a handler is still left to the dialog manager.
     EXPECT_EQ(RVK::CWindowBase::WndProc(hwnd, WM_SETFONT, 0, 0), 0);
     EXPECT_TRUE(dialog.DestroyWindow());
     EXPECT_EQ(::GetPropA(hwnd, "CPP_CLASS"), nullptr);
 
-    bool initialised = false;
-    ScriptedDialog missing([&](ScriptedDialog&) { initialised = true; }, kMissingResource);
+    CountingDialog missing(kMissingResource);
     EXPECT_EQ(missing.DoModal(nullptr), -1);
-    EXPECT_FALSE(initialised);
 }
 
-TEST(CDialogTest, SetIconGivesTheSmallIconAndTheDialogReleasesWhatItLoaded) {
-    HICON first = nullptr;
-    HICON second = nullptr;
-    int firstWidth = 0;
+TEST(CDialogTest, SetIconGivesTheSmallIconAndTheDialogReleasesItAtItsEnd) {
+    HICON icon = nullptr;
     {
-        ScriptedDialog dialog([&](ScriptedDialog& d) {
-            d.SetIcon(IDI_TEST_ICON);
-            first = reinterpret_cast<HICON>(d.SendMessage(WM_GETICON, ICON_SMALL, 0));
-            firstWidth = IconWidth(first);
-            d.SetIcon(IDI_TEST_ICON);
-            second = reinterpret_cast<HICON>(d.SendMessage(WM_GETICON, ICON_SMALL, 0));
-            d.PostKey(VK_ESCAPE);
+        CountingDialog dialog;
+        HWND hwnd = nullptr;
+        UiScript script;
+        script.WaitFor(hwnd, kCaption).Do("set the icon, Escape", [&] {
+            dialog.SetIcon(IDI_TEST_ICON);
+            icon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
+            EXPECT_TRUE(IsLiveIcon(icon));
+            PressKey(VK_ESCAPE);
         });
-        EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL);
-        EXPECT_EQ(firstWidth, 32);
-        EXPECT_EQ(IconWidth(first), 0);
-        EXPECT_EQ(IconWidth(second), 32);
+        EXPECT_EQ(script.RunModal(dialog), IDCANCEL);
+        EXPECT_TRUE(IsLiveIcon(icon));
     }
-    EXPECT_EQ(IconWidth(second), 0);
+    EXPECT_FALSE(IsLiveIcon(icon));
 }

@@ -78,6 +78,13 @@ TEST(CMenuTest, ABarAndAPopUpSharingASubmenuDeliverTheirCommands) {
         EXPECT_TRUE(fileMenu.InsertItem(1, "メモを削除(&D) [Delete]", kDelete));
         EXPECT_TRUE(settingsMenu.InsertItem(0, "色設定", kColors));
         EXPECT_TRUE(settingsMenu.InsertItem(0, "動作設定", kBehaviour));
+        EXPECT_TRUE(settingsMenu.CheckItem(1, TRUE));
+        EXPECT_EQ(::GetMenuState(settings, kColors, MF_BYCOMMAND), UINT{MF_CHECKED});
+        EXPECT_TRUE(settingsMenu.CheckItem(1, FALSE));
+        EXPECT_EQ(::GetMenuState(settings, kColors, MF_BYCOMMAND), 0u);
+        EXPECT_TRUE(settingsMenu.SetItemText(kColors, FALSE, "色"));
+        EXPECT_TRUE(settingsMenu.SetItemText(0, TRUE, "動作"));
+        EXPECT_EQ(TextAt(settings, 0) + TextAt(settings, 1), "動作色");
         EXPECT_TRUE(contextMenu.InsertItem(0, "メモを開く(&O) [Enter]", kOpen));
         EXPECT_TRUE(contextMenu.InsertPopup(1, "設定(&S)", settings));
         ASSERT_TRUE(window.SetMenu(bar.GetHandle()));

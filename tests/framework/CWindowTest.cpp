@@ -5,71 +5,43 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
+#include "framework/CButton.h"
+#include "framework/CStatic.h"
 #include "framework/CWindow.h"
+#include "tests/support/GdiCanvas.h"
 
+using RVK::CButton;
+using RVK::CStatic;
 using RVK::CWindow;
-using RVK::CWindowBase;
 
 namespace {
 
-const LONG_PTR kFrameworkProc = reinterpret_cast<LONG_PTR>(&CWindowBase::WndProc);
 constexpr LRESULT kRecorded = 0x5EC0;
 
-// A window object that shows its binding and records the messages it saw and the handlers
-// of the message table they reached; each handler then asks for the default processing.
+// A window object that shows its binding and records the messages that reach it.
 class Probe : public CWindow {
 public:
     Probe() : CWindow("Probe", 0) {}
 
-    LONG_PTR OldProc() const { return m_pfnOldProc; }
     BOOL IsDialog() const { return m_bDialog; }
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         seen.push_back(msg);
         return CWindow::WindowProc(hwnd, msg, wParam, lParam);
     }
 
-#define KALVO_PROBE_HANDLER(handler, code)                                                         \
-    LRESULT handler(WPARAM wParam, LPARAM lParam) override {                                       \
-        handled.push_back(code);                                                                   \
-        return CWindow::handler(wParam, lParam);                                                   \
-    }
-    KALVO_PROBE_HANDLER(OnInitDialog, WM_INITDIALOG)
-    KALVO_PROBE_HANDLER(OnCreate, WM_CREATE)
-    KALVO_PROBE_HANDLER(OnClose, WM_CLOSE)
-    KALVO_PROBE_HANDLER(OnDestroy, WM_DESTROY)
-    KALVO_PROBE_HANDLER(OnCommand, WM_COMMAND)
-    KALVO_PROBE_HANDLER(OnPaint, WM_PAINT)
-    KALVO_PROBE_HANDLER(OnLButtonDown, WM_LBUTTONDOWN)
-    KALVO_PROBE_HANDLER(OnLButtonUp, WM_LBUTTONUP)
-    KALVO_PROBE_HANDLER(OnRButtonDown, WM_RBUTTONDOWN)
-    KALVO_PROBE_HANDLER(OnRButtonUp, WM_RBUTTONUP)
-    KALVO_PROBE_HANDLER(OnLButtonDblClk, WM_LBUTTONDBLCLK)
-    KALVO_PROBE_HANDLER(OnKeyDown, WM_KEYDOWN)
-    KALVO_PROBE_HANDLER(OnKeyUp, WM_KEYUP)
-    KALVO_PROBE_HANDLER(OnChar, WM_CHAR)
-    KALVO_PROBE_HANDLER(OnTimer, WM_TIMER)
-    KALVO_PROBE_HANDLER(OnMouseMove, WM_MOUSEMOVE)
-    KALVO_PROBE_HANDLER(OnMouseWheel, WM_MOUSEWHEEL)
-    KALVO_PROBE_HANDLER(OnDropFiles, WM_DROPFILES)
-    KALVO_PROBE_HANDLER(OnCtlColorDlg, WM_CTLCOLORDLG)
-    KALVO_PROBE_HANDLER(OnCtlColorStatic, WM_CTLCOLORSTATIC)
-    KALVO_PROBE_HANDLER(OnNotify, WM_NOTIFY)
-    KALVO_PROBE_HANDLER(OnVScroll, WM_VSCROLL)
-    KALVO_PROBE_HANDLER(OnHScroll, WM_HSCROLL)
-    KALVO_PROBE_HANDLER(OnDrawItem, WM_DRAWITEM)
-#undef KALVO_PROBE_HANDLER
-
     std::vector<UINT> seen;
-    std::vector<UINT> handled;
 };
 
-constexpr UINT kTableMessages[] = {
+// The messages of the handler table but WM_DRAWITEM, which goes to the child's object,
+// and one outside it.
+constexpr UINT kMessages[] = {
     WM_INITDIALOG,    WM_CREATE,         WM_CLOSE,     WM_DESTROY,     WM_COMMAND,    WM_PAINT,
     WM_LBUTTONDBLCLK, WM_LBUTTONDOWN,    WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,  WM_KEYDOWN,
     WM_KEYUP,         WM_CHAR,           WM_TIMER,     WM_MOUSEMOVE,   WM_MOUSEWHEEL, WM_DROPFILES,
-    WM_CTLCOLORDLG,   WM_CTLCOLORSTATIC, WM_NOTIFY,    WM_VSCROLL,     WM_HSCROLL,    WM_DRAWITEM};
+    WM_CTLCOLORDLG,   WM_CTLCOLORSTATIC, WM_NOTIFY,    WM_VSCROLL,     WM_HSCROLL,    WM_SIZE};
 
 // The stand-in for a control's own procedure: records what reaches it.
 using Call = std::tuple<UINT, WPARAM, LPARAM>;
@@ -92,10 +64,6 @@ TEST(CWindowTest, CreateBindsOnNcCreateAndTheObjectsEndDestroysTheWindow) {
     HWND hwnd = probe.Create(10, 10, 200, 120, nullptr);
     ASSERT_NE(hwnd, nullptr);
     EXPECT_EQ(probe.seen.front(), static_cast<UINT>(WM_NCCREATE));
-    EXPECT_EQ(::GetPropA(hwnd, "CPP_CLASS"), &probe);
-    EXPECT_EQ(probe.OldProc(), 0);
-    EXPECT_FALSE(probe.IsDialog());
-    EXPECT_STREQ(probe.GetWindowText(), "Probe");
 
     EXPECT_TRUE(::DestroyWindow(hwnd));
     // The binding ended after WM_DESTROY: WM_NCDESTROY no longer reaches the object.
@@ -114,16 +82,12 @@ TEST(CWindowTest, AttachedControlsKeepDoingTheirOwnWorkAndALabelIsNoDialog) {
     Probe parent;
     HWND parentWnd = parent.Create(0, 0, 300, 200, nullptr);
     HWND edit = MakeChild("EDIT", 0, parentWnd, 3);
-    const LONG_PTR ownProc = ::GetWindowLongPtrA(edit, GWLP_WNDPROC);
     Probe control;
     ASSERT_TRUE(control.Attach(edit));
-    ASSERT_TRUE(control.Attach(edit));
-    EXPECT_EQ(::GetWindowLongPtrA(edit, GWLP_WNDPROC), kFrameworkProc);
-    EXPECT_EQ(control.OldProc(), ownProc);
     for (char c : std::string("kalvo")) {
         ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     }
-    EXPECT_EQ(std::count(control.handled.begin(), control.handled.end(), WM_CHAR), 5);
+    EXPECT_EQ(std::count(control.seen.begin(), control.seen.end(), WM_CHAR), 5);
     EXPECT_STREQ(control.GetWindowText(), "kalvo");
 
     HWND label = MakeChild("STATIC", SS_ICON, parentWnd, 5);
@@ -132,36 +96,20 @@ TEST(CWindowTest, AttachedControlsKeepDoingTheirOwnWorkAndALabelIsNoDialog) {
     Probe labelObject;
     ASSERT_TRUE(labelObject.Attach(label));
     EXPECT_FALSE(labelObject.IsDialog());
-    EXPECT_EQ(::GetWindowLongPtrA(label, GWLP_WNDPROC), kFrameworkProc);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(label, STM_GETICON, 0, 0)), icon);
 }
 
-// WM_DRAWITEM goes to the object of the child with the item's id: there is none for id 8,
-// and the child with id 9 has no object, so both are answered 0. After WM_DESTROY the
-// binding is gone and the replaced procedure is back.
-TEST(CWindowTest, EachTableMessageReachesItsHandlerThenTheReplacedProcedureUnchanged) {
+// After WM_DESTROY the binding is gone and the replaced procedure is back.
+TEST(CWindowTest, EachMessageReachesTheReplacedProcedureUnchanged) {
     HWND hwnd = ::CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 50, 20, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);
-    MakeChild("STATIC", 0, hwnd, 9);
     ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc));
     Probe probe;
     ASSERT_TRUE(probe.Attach(hwnd));
-    for (UINT msg : kTableMessages) {
+    for (UINT msg : kMessages) {
         SCOPED_TRACE(msg);
-        probe.handled.clear();
         g_recorded.clear();
-        if (msg == WM_DRAWITEM) {
-            for (UINT id : {8u, 9u}) {
-                DRAWITEMSTRUCT item{};
-                item.CtlID = id;
-                EXPECT_EQ(::SendMessageA(hwnd, msg, id, reinterpret_cast<LPARAM>(&item)), 0);
-            }
-            EXPECT_EQ(probe.handled, std::vector<UINT>(2, msg));
-            EXPECT_TRUE(g_recorded.empty());
-            continue;
-        }
         EXPECT_EQ(::SendMessageA(hwnd, msg, msg * 3, msg * 7), kRecorded);
-        EXPECT_EQ(probe.handled, std::vector<UINT>{msg});
         EXPECT_EQ(g_recorded, std::vector<Call>{Call(msg, msg * 3, msg * 7)});
         if (msg == WM_DESTROY) {
             EXPECT_EQ(::GetPropA(hwnd, "CPP_CLASS"), nullptr);
@@ -170,9 +118,122 @@ TEST(CWindowTest, EachTableMessageReachesItsHandlerThenTheReplacedProcedureUncha
             probe.Attach(hwnd);
         }
     }
-    probe.handled.clear();
-    g_recorded.clear();
-    EXPECT_EQ(::SendMessageA(hwnd, WM_SIZE, 0, 0), kRecorded);
-    EXPECT_TRUE(probe.handled.empty());
-    EXPECT_EQ(g_recorded.size(), 1u);
+}
+
+namespace {
+
+constexpr COLORREF kFace = RGB(40, 90, 200);
+constexpr COLORREF kInk = RGB(255, 255, 0);
+constexpr COLORREF kNewFace = RGB(10, 200, 30);
+constexpr int kButtonId = 21;
+constexpr int kLabelId = 30;
+constexpr int kWidth = 120;
+constexpr int kHeight = 40;
+constexpr int kFocusInset = 4;
+
+// A parent that lets its labels colour themselves and remembers its children's commands.
+class Host : public CWindow {
+public:
+    Host() : CWindow("host", 0) {}
+
+    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam) override {
+        CWindow* label = GetDlgItemWnd(kLabelId);
+        return label != nullptr ? label->CtlColor(wParam, lParam)
+                                : CWindow::OnCtlColorStatic(wParam, lParam);
+    }
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override {
+        commands.emplace_back(wParam, lParam);
+        return 0;
+    }
+
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+};
+
+// How many pixels of column x, from y = top to y = bottom - 1, are not `color`.
+int OthersInColumn(const GdiCanvas& canvas, int x, int top, int bottom, COLORREF color) {
+    return (bottom - top) - canvas.Count(color, {x, top, x + 1, bottom});
+}
+
+// A visible owner-drawn button in a host, which paints it through WM_DRAWITEM.
+class CControlWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hostWnd = host.Create(50, 50, 300, 200, nullptr);
+        host.ShowWindow(SW_SHOW);
+        buttonWnd = button.Create("Go", 10, 10, kWidth, kHeight, hostWnd, kButtonId, true);
+        ASSERT_NE(buttonWnd, nullptr);
+        button.SetBackColor(kFace);
+        button.SetForeColor(kInk);
+    }
+
+    void ExpectEdge(int outer, int inner) {
+        EXPECT_EQ(canvas.Pixel(0, kHeight / 2), ::GetSysColor(outer));
+        EXPECT_EQ(canvas.Pixel(1, kHeight / 2), ::GetSysColor(inner));
+    }
+    void ExpectTextCentredIn(COLORREF ink) {
+        const RECT text = canvas.BoundsOf(ink);
+        ASSERT_FALSE(::IsRectEmpty(&text));
+        EXPECT_NEAR(text.left + text.right, kWidth, 3);
+        EXPECT_NEAR(text.top + text.bottom, kHeight, 3);
+    }
+
+    Host host;
+    HWND hostWnd = nullptr;
+    CButton button;
+    HWND buttonWnd = nullptr;
+    GdiCanvas canvas{kWidth, kHeight};
+};
+
+} // namespace
+
+// Focused, it shows the dotted focus rectangle four pixels inside its edge.
+TEST_F(CControlWindowTest, TheButtonIsRaisedSinksWhilePressedClicksWhenReleasedAndShowsFocus) {
+    canvas.PrintClient(buttonWnd);
+    EXPECT_EQ(canvas.Pixel(3, 3), kFace);
+    ExpectEdge(COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
+    EXPECT_EQ(canvas.Pixel(kWidth - 1, kHeight / 2), ::GetSysColor(COLOR_3DDKSHADOW));
+    ExpectTextCentredIn(kInk);
+    EXPECT_EQ(OthersInColumn(canvas, kFocusInset, kFocusInset, kHeight - kFocusInset, kFace), 0);
+
+    const LPARAM inside = MAKELPARAM(5, 5);
+    ::SendMessageA(buttonWnd, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    canvas.PrintClient(buttonWnd);
+    ExpectEdge(COLOR_BTNSHADOW, COLOR_3DDKSHADOW);
+    EXPECT_EQ(canvas.Pixel(3, 3), kFace);
+    EXPECT_TRUE(host.commands.empty());
+
+    ::SendMessageA(buttonWnd, WM_LBUTTONUP, 0, inside);
+    ASSERT_EQ(host.commands.size(), 1u);
+    EXPECT_EQ(host.commands[0].first, MAKEWPARAM(kButtonId, BN_CLICKED));
+    EXPECT_EQ(host.commands[0].second, reinterpret_cast<LPARAM>(buttonWnd));
+    ASSERT_EQ(::GetFocus(), buttonWnd);
+    canvas.PrintClient(buttonWnd);
+    ExpectEdge(COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
+    const int height = kHeight - 2 * kFocusInset - 2;
+    const int dotted =
+        OthersInColumn(canvas, kFocusInset, kFocusInset + 1, kHeight - kFocusInset - 1, kFace);
+    EXPECT_GT(dotted, 0);
+    EXPECT_LT(dotted, height);
+    EXPECT_EQ(
+        OthersInColumn(canvas, kFocusInset + 1, kFocusInset + 1, kHeight - kFocusInset - 1, kFace),
+        0);
+    ExpectTextCentredIn(kInk);
+}
+
+// Without a window there is nothing to repaint; invalidating a null window would mean
+// every window.
+TEST_F(CControlWindowTest, ColoursOfControlsWithoutWindowInvalidateNoOtherWindowAndLast) {
+    ::UpdateWindow(hostWnd);
+    ASSERT_FALSE(::GetUpdateRect(hostWnd, nullptr, FALSE));
+    CStatic label;
+    label.SetBackColor(kNewFace);
+    label.SetForeColor(kInk);
+    CButton unmade;
+    unmade.SetBackColors(kNewFace, kFace);
+    unmade.SetForeColor(kInk);
+    EXPECT_FALSE(::GetUpdateRect(hostWnd, nullptr, FALSE));
+
+    canvas.PrintClient(label.Create("Kalvo", 10, 60, kWidth, kHeight, hostWnd, kLabelId, 1));
+    EXPECT_EQ(canvas.Pixel(1, 1), kNewFace);
+    ExpectTextCentredIn(kInk);
 }

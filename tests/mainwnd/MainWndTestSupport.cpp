@@ -1,19 +1,8 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "app/CSystemData.h"
-
-namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
 
 void SettingsTest::SetUp() {
     ASSERT_TRUE(CSystemData::CreateInstance());
@@ -56,29 +45,14 @@ std::string SettingsTest::TakeFromTrash(const std::string& name) const {
         const std::string entryName = entry.cFileName;
         const std::string info = trash + "info\\" + entryName;
         const std::string file = trash + "files\\" + entryName.substr(0, entryName.size() - 10);
-        if (ReadAll(info).find(origin) != std::string::npos) {
-            content = ReadAll(file);
+        if (ReadBytes(info).find(origin) != std::string::npos) {
+            content = ReadBytes(file);
             DeleteFileA(file.c_str());
             DeleteFileA(info.c_str());
         }
     }
     FindClose(search);
     return content;
-}
-
-int TestMainWnd::OnCmdColors() {
-    ++dialogs[kColorDialog];
-    return realDialogs ? CMainWnd::OnCmdColors() : 0;
-}
-
-int TestMainWnd::OnCmdMemoList() {
-    ++dialogs[kMemoListDialog];
-    return realDialogs ? CMainWnd::OnCmdMemoList() : 0;
-}
-
-bool TestMainWnd::SelectDateByDialog() {
-    ++dialogs[kDateDialog];
-    return realDialogs ? CMainWnd::SelectDateByDialog() : true;
 }
 
 void MainWndTest::SetUp() {
@@ -100,17 +74,6 @@ void MainWndTest::TearDown() {
     SettingsTest::TearDown();
 }
 
-void MainWndTest::ShowDate(const CDate& date) {
-    wnd->Selected() = date;
-    Repaint();
-}
-
-void MainWndTest::Repaint() {
-    InvalidateRect(Window(), nullptr, TRUE);
-    UpdateWindow(Window());
-    Pump();
-}
-
 void MainWndTest::Pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -126,11 +89,6 @@ void MainWndTest::Pump() {
     }
 }
 
-bool MainWndTest::QuitPosted() {
-    MSG msg;
-    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
-}
-
 LRESULT MainWndTest::Key(WPARAM key, bool ctrl) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -141,14 +99,4 @@ LRESULT MainWndTest::Key(WPARAM key, bool ctrl) {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     return result;
-}
-
-LRESULT MainWndTest::Click(UINT message, int x, int y) {
-    return SendMessageA(Window(), message, 0, MAKELPARAM(x, y));
-}
-
-RECT MainWndTest::PendingPaint() const {
-    RECT pending = {};
-    GetUpdateRect(Window(), &pending, FALSE);
-    return pending;
 }

@@ -11,7 +11,8 @@
 
 #include "mainwnd/CMainWnd.h"
 #include "tests/calendar/DateTestSupport.h"
-#include "tests/dialogs/UiScript.h"
+#include "tests/support/GdiCanvas.h"
+#include "tests/support/TopWindows.h"
 #include "tests/support/TempDir.h"
 
 // The colours the tests store: each one distinct, so a pixel tells what painted it.
@@ -29,8 +30,7 @@ constexpr COLORREF kButtonBack = RGB(0x60, 0x20, 0x20);
 constexpr COLORREF kButtonText = RGB(0xE0, 0xE0, 0xA0);
 } // namespace TestColors
 
-// The settings object, based in a fresh folder with an empty memo folder and the test
-// colours.
+// The settings object, in a fresh folder with an empty memo folder and the test colours.
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -41,8 +41,7 @@ protected:
         folder.WriteFile(MemoFile(name), text);
     }
     bool MemoExists(const std::string& name) const;
-    // Takes a memo of this folder out of the Recycle Bin and answers its content, or
-    // "<none>" when it is not there.
+    // Takes a memo out of the Recycle Bin; its content, or "<none>" when it is not there.
     std::string TakeFromTrash(const std::string& name) const;
 
     TempDir folder;
@@ -58,9 +57,18 @@ public:
     HMENU ContextMenu() const { return m_menuContext.GetHandle(); }
     void OpenForReal(const char* path) { CMainWnd::ShellOpen(path); }
 
-    int OnCmdColors() override;
-    int OnCmdMemoList() override;
-    bool SelectDateByDialog() override;
+    int OnCmdColors() override { return Counted(kColorDialog) ? CMainWnd::OnCmdColors() : 0; }
+    int OnCmdMemoList() override {
+        return Counted(kMemoListDialog) ? CMainWnd::OnCmdMemoList() : 0;
+    }
+    bool SelectDateByDialog() override {
+        return !Counted(kDateDialog) || CMainWnd::SelectDateByDialog();
+    }
+    // Counts the dialog; whether to show it.
+    bool Counted(Dialog dialog) {
+        ++dialogs[dialog];
+        return realDialogs;
+    }
 
     CDate today = MakeDate(2013, 12, 27);
     bool realDialogs = false;
@@ -80,19 +88,34 @@ protected:
 
     HWND Window() const { return wnd->GetHandle(); }
     // Selects a date and paints the window completely.
-    void ShowDate(const CDate& date);
-    void Repaint();
+    void ShowDate(const CDate& date) {
+        wnd->Selected() = date;
+        Repaint();
+    }
+    void Repaint() {
+        InvalidateRect(Window(), nullptr, TRUE);
+        Pump();
+    }
     void Pump();
-    bool QuitPosted();
+    bool QuitPosted() {
+        MSG msg;
+        return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    }
     COLORREF Pixel(int x, int y) const { return PixelAt(Window(), x, y); }
     int Count(const RECT& area, COLORREF color) const { return CountPixels(Window(), area, color); }
 
     // WM_KEYDOWN with the Control key set down (or up) in the thread's key state.
     LRESULT Key(WPARAM key, bool ctrl = false);
-    LRESULT Click(UINT message, int x, int y);
+    LRESULT Click(UINT message, int x, int y) {
+        return SendMessageA(Window(), message, 0, MAKELPARAM(x, y));
+    }
     LRESULT Command(int id) { return SendMessageA(Window(), WM_COMMAND, id, 0); }
     // The update region's bounds, empty when nothing waits to be painted.
-    RECT PendingPaint() const;
+    RECT PendingPaint() const {
+        RECT pending = {};
+        GetUpdateRect(Window(), &pending, FALSE);
+        return pending;
+    }
 
     std::unique_ptr<TestMainWnd> wnd;
 };

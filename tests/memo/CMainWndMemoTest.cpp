@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/CSystemData.h"
 #include "tests/memo/NoRecycleBin.h"
 
 namespace {
@@ -29,7 +28,6 @@ TEST_F(CMainWndMemoTest, PathsAreBuiltFromTheFoldersAndTheDate) {
     EXPECT_EQ(MemoPath(MakeDate(2013, 12, 27)), folder.Path() + "\\memo\\20131227.txt");
     EXPECT_EQ(MemoPath(MakeDate(800, 3, 5)), folder.Path() + "\\memo\\08000305.txt");
     EXPECT_EQ(MemoPath(MakeDate(10000, 1, 1)), folder.Path() + "\\memo\\100000101.txt");
-    EXPECT_EQ(std::string(wnd->GetHelpPath()), folder.Path() + "\\使い方.txt");
 }
 
 TEST_F(CMainWndMemoTest, OpeningCreatesAMissingMemoEmptyAndNeverTruncatesOne) {
@@ -53,19 +51,6 @@ TEST_F(CMainWndMemoTest, AMemoThatCannotBeCreatedIsNotOpened) {
     EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 6);
     EXPECT_TRUE(wnd->opened.empty());
     EXPECT_FALSE(RepaintPending());
-}
-
-TEST_F(CMainWndMemoTest, WithoutSettingsThereAreNoPathsAndNothingIsTouched) {
-    WriteMemo("20131227.txt", "kept");
-    CSystemData::DestroyInstance();
-    EXPECT_TRUE(wnd->GetMemoPath(MakeDate(2013, 12, 27)).IsEmpty());
-    EXPECT_TRUE(wnd->GetHelpPath().IsEmpty());
-    EXPECT_EQ(wnd->OpenMemo(MakeDate(2013, 12, 27)), 13);
-    EXPECT_EQ(wnd->DeleteMemo(MakeDate(2013, 12, 27)), 13);
-    EXPECT_EQ(wnd->OnCmdHelp(), 13);
-    EXPECT_FALSE(wnd->ReloadColors());
-    EXPECT_TRUE(wnd->opened.empty());
-    EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "kept");
 }
 
 TEST_F(CMainWndMemoTest, DeletingMovesTheMemoToTheRecycleBinAndRemovesItsMark) {

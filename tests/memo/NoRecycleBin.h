@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/dialogs/UiScript.h"
+#include "tests/support/TopWindows.h"
 
 // Leaves the Recycle Bin nowhere to keep files while it lives: Wine's bin is the XDG
 // trash, and a plain file takes the place of its folder. The folder comes back after.

@@ -1,21 +1,13 @@
 #include "tests/support/GdiCanvas.h"
 
-#include <algorithm>
 #include <vector>
 
 GdiCanvas::GdiCanvas(int width, int height)
-    : m_width(width), m_height(height), m_hdc(::CreateCompatibleDC(nullptr)), m_bitmap(nullptr),
-      m_oldBitmap(nullptr), m_bits(nullptr) {
+    : m_width(width), m_height(height), m_hdc(::CreateCompatibleDC(nullptr)) {
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     m_bitmap = ::CreateDIBSection(m_hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_bits = static_cast<const DWORD*>(bits);
     m_oldBitmap = ::SelectObject(m_hdc, m_bitmap);
     ::PatBlt(m_hdc, 0, 0, width, height, WHITENESS);
 }
@@ -26,29 +18,22 @@ GdiCanvas::~GdiCanvas() {
     ::DeleteDC(m_hdc);
 }
 
-// A 32-bit pixel holds blue in its lowest byte, the reverse of a colour reference.
-COLORREF GdiCanvas::Pixel(int x, int y) const {
-    ::GdiFlush();
-    const DWORD bgr = m_bits[y * m_width + x];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-}
-
 int GdiCanvas::Count(COLORREF color, const RECT& area) const {
     int count = 0;
-    for (int y = std::max(0L, area.top); y < std::min<LONG>(m_height, area.bottom); ++y) {
-        for (int x = std::max(0L, area.left); x < std::min<LONG>(m_width, area.right); ++x) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
             count += Pixel(x, y) == color ? 1 : 0;
         }
     }
     return count;
 }
 
-RECT GdiCanvas::BoundsOf(COLORREF color, bool other) const {
+RECT GdiCanvas::BoundsOf(COLORREF color) const {
     RECT bounds = {};
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
             const RECT dot = {x, y, x + 1, y + 1};
-            if ((Pixel(x, y) == color) != other) {
+            if (Pixel(x, y) == color) {
                 ::UnionRect(&bounds, &bounds, &dot);
             }
         }
@@ -66,4 +51,21 @@ int FreeGdiHandles() {
         ::DeleteObject(pen);
     }
     return static_cast<int>(made.size());
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(window);
+    const COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return color;
+}
+
+int CountPixels(HWND window, const RECT& area, COLORREF color) {
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiCanvas canvas(area.right, area.bottom);
+    HDC dc = GetDC(window);
+    BitBlt(canvas.Dc(), 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    return canvas.Count(color, area);
 }

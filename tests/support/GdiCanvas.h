@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-// A white 32-bit bitmap selected into a memory device context, whose pixels tests read
-// back after drawing into it.
+// A white 32-bit bitmap in a memory device context, whose pixels tests read back.
 class GdiCanvas {
 public:
     GdiCanvas(int width, int height);
@@ -12,15 +11,11 @@ public:
     ~GdiCanvas();
 
     HDC Dc() const { return m_hdc; }
-    COLORREF Pixel(int x, int y) const;
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_hdc, x, y); }
     // The number of pixels of `color` inside `area`.
     int Count(COLORREF color, const RECT& area) const;
-    int Count(COLORREF color) const { return Count(color, {0, 0, m_width, m_height}); }
-    // The smallest rectangle holding every pixel of `color` (with `other`, every pixel that
-    // is not `color`); empty when there is none.
-    RECT BoundsOf(COLORREF color, bool other = false) const;
-    // The smallest rectangle holding every pixel that is not white.
-    RECT Drawn() const { return BoundsOf(RGB(255, 255, 255), true); }
+    // The smallest rectangle holding every pixel of `color`; empty when there is none.
+    RECT BoundsOf(COLORREF color) const;
     // Asks a control to paint its client area here, as it does for WM_PAINT.
     void PrintClient(HWND hwnd) const {
         ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_hdc), PRF_CLIENT);
@@ -32,10 +27,13 @@ private:
     HDC m_hdc;
     HBITMAP m_bitmap;
     HGDIOBJ m_oldBitmap;
-    const DWORD* m_bits;
 };
 
-// How many more drawing objects the process can make before the platform refuses: equal
-// figures before and after some work mean the work left no drawing object behind. The
-// platform's own count (GetGuiResources) is not kept by every implementation.
+// How many more drawing objects the process can make: equal figures before and after some
+// work mean it left none behind. Not every platform keeps GetGuiResources' count.
 int FreeGdiHandles();
+
+// The colour of one pixel of a window's client area after pending paints are done.
+COLORREF PixelAt(HWND window, int x, int y);
+// How many pixels of the client rectangle have exactly this colour.
+int CountPixels(HWND window, const RECT& area, COLORREF color);

@@ -4,30 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            const std::string path = folder + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
+        const std::string name = entry.cFileName;
+        const std::string path = folder + "\\" + name;
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            DeleteFileA(path.c_str());
+        } else if (name != "." && name != "..") {
+            RemoveTree(path);
+        }
     }
+    FindClose(search);
     RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 TempDir::TempDir() {
     char base[MAX_PATH] = {};
@@ -44,30 +47,12 @@ TempDir::TempDir() {
 TempDir::~TempDir() { RemoveTree(m_path); }
 
 void TempDir::WriteFile(const std::string& name, const std::string& bytes) const {
-    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << File(name);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_EQ(written, bytes.size());
+    std::ofstream out(File(name), std::ios::binary);
+    out << bytes;
+    ASSERT_TRUE(out.flush()) << File(name);
 }
 
-std::string TempDir::ReadFile(const std::string& name) const {
-    HANDLE file = CreateFileA(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
-}
+std::string TempDir::ReadFile(const std::string& name) const { return ReadBytes(File(name)); }
 
 void TempDir::MakeFolder(const std::string& name) const {
     ASSERT_TRUE(CreateDirectoryA(File(name).c_str(), nullptr)) << File(name);

@@ -2,8 +2,10 @@
 
 #include <string>
 
-// A fresh, empty folder under the system's temporary folder, removed with all its
-// contents when the object goes away.
+// The bytes of a file, or an empty string when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+// A fresh folder under the temporary folder, removed with its contents at the end.
 class TempDir {
 public:
     TempDir();
