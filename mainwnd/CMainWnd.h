@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "calendar/CDate.h"
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
@@ -130,6 +132,9 @@ protected:
     bool m_bMenuBarAttached;
 
 private:
+    // Bit d set: day d of the month has a memo.
+    using MemoDays = std::uint32_t;
+
     bool LoadColors();
     void BuildMenus();
     void CreateControls();
@@ -139,8 +144,9 @@ private:
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
-    bool HasMemo(const CDate& day);
+    MemoDays FindMemoDays(const CDate& first);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
-    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row);
+    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,
+                  int row);
 };

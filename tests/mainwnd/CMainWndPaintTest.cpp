@@ -108,7 +108,9 @@ TEST_F(CMainWndPaintTest, March2014StartsOnSaturdayAndUsesSixRows) {
     EXPECT_EQ(Hit(100, 200), MakeDate(2014, 3, 18));
 }
 
-// A folder of a memo's name counts as a memo too.
+// Files made and removed by others show at the very next paint. Names are compared as the
+// platform compares them, without regard to case; a folder of a memo's name counts as a
+// memo too, and a name that is only close to a memo's does not.
 TEST_F(CMainWndPaintTest, MarksFollowTheFilesAtEachPaint) {
     ShowDate(MakeDate(2013, 12, 5));
     EXPECT_FALSE(HasMark(2, 1));
@@ -119,8 +121,12 @@ TEST_F(CMainWndPaintTest, MarksFollowTheFilesAtEachPaint) {
     Repaint();
     EXPECT_FALSE(HasMark(2, 1));
     folder.MakeFolder(MemoFile("20131211.txt"));
+    WriteMemo("20131212.TXT");
+    WriteMemo("2013121.txt");
     Repaint();
     EXPECT_TRUE(HasMark(3, 1));
+    EXPECT_TRUE(HasMark(4, 1));
+    EXPECT_FALSE(HasMark(0, 0));
 }
 
 // Today outside the shown month edges nothing; selected, it is filled, then edged.
