@@ -3,7 +3,7 @@
 PRESET := mingw
 BUILD  := build
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run release bench clean
 
 all: build
 
@@ -21,6 +21,16 @@ test: build
 
 run: build
 	@tools/run-kalvo.sh
+
+# The stripped, size-optimised Kalvo.exe in build/release.
+release: deps
+	@test -f $(BUILD)/release/CMakeCache.txt || cmake --preset release
+	cmake --build --preset release
+
+# Times the release Kalvo.exe; KALVO_BENCH_BASELINE=<an older Kalvo.exe> compares the two.
+bench: release
+	cmake --build --preset release --target KalvoBench BareWindow
+	bench/run.sh
 
 clean:
 	rm -rf $(BUILD)
