@@ -46,18 +46,37 @@ int MemoDayOf(const char* name, const CDate& first) {
 
 } // namespace
 
-// One FindFirstFileA for the whole month: a search for an exact name that is missing
-// reads the whole folder on some file systems, and a month has up to 31 of them.
+// Months read since the folder last changed are kept, for as long as the folder watch
+// vouches for them; anything else is read now.
 CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings == nullptr) {
         return 0;
     }
+    const RVK::CString folder = settings->GetMemoDir();
+    if (!m_memoWatch.IsUnchanged(folder)) {
+        m_memoMonths.clear();
+        m_memoWatch.Restart(folder);
+    }
+    constexpr long long kMonthsPerYear = 12;
+    const long long month = first.GetYear() * kMonthsPerYear + first.GetMonth() - 1;
+    const auto known = m_memoMonths.find(month);
+    if (known != m_memoMonths.end()) {
+        return known->second;
+    }
+    const MemoDays days = ReadMemoDays(folder, first);
+    m_memoMonths[month] = days;
+    return days;
+}
+
+// One FindFirstFileA for the whole month: a search for an exact name that is missing
+// reads the whole folder on some file systems, and a month has up to 31 of them.
+CMainWnd::MemoDays CMainWnd::ReadMemoDays(const RVK::CString& folder, const CDate& first) {
     RVK::CString name;
     name.Format(kMonthPatternFormat, first.GetYear(), first.GetMonth());
     RVK::CFileFind find;
     MemoDays days = 0;
-    for (bool found = find.FindFile(settings->GetMemoDir() + kSeparator + name); found;
+    for (bool found = find.FindFile(folder + kSeparator + name); found;
          found = find.FindNextFile()) {
         const int day = MemoDayOf(find.GetFileName(), first);
         if (day > 0) {
