@@ -56,7 +56,7 @@ CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
     const RVK::CString folder = settings->GetMemoDir();
     if (!m_memoWatch.IsUnchanged(folder)) {
         m_memoMonths.clear();
-        m_memoWatch.Restart(folder);
+        m_memoWatch.Restart(folder, settings->GetBaseDir());
     }
     constexpr long long kMonthsPerYear = 12;
     const long long month = first.GetYear() * kMonthsPerYear + first.GetMonth() - 1;

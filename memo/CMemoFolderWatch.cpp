@@ -32,7 +32,7 @@ CMemoFolderWatch::~CMemoFolderWatch() { Close(); }
 
 // A notified handle is armed again with FindNextChangeNotification; a handle of another
 // folder is replaced.
-void CMemoFolderWatch::Restart(const char* folder) {
+void CMemoFolderWatch::Restart(const char* folder, const char* parent) {
     if (m_hChange != INVALID_HANDLE_VALUE && m_strFolder != folder) {
         Close();
     }
@@ -41,7 +41,7 @@ void CMemoFolderWatch::Restart(const char* folder) {
         Close();
     }
     if (m_hChange == INVALID_HANDLE_VALUE) {
-        m_hChange = ::FindFirstChangeNotificationA(folder, FALSE, kWatchedChanges);
+        m_hChange = ::FindFirstChangeNotificationA(parent, TRUE, kWatchedChanges);
         m_strFolder = folder;
     }
     FILETIME now;

@@ -6,9 +6,11 @@
 
 // Tells whether what was read from the memo folder may still be trusted: nothing has
 // been added, removed or renamed in it since Restart. Two witnesses must agree: a change
-// notification on the folder's names (FindFirstChangeNotificationA), which some
-// platforms deliver late, and the folder's last-write time, which some file systems do
-// not keep for folders. A folder that cannot be watched is never trusted.
+// notification (FindFirstChangeNotificationA), which some platforms deliver late, and
+// the memo folder's last-write time, which some file systems do not keep for folders.
+// The notification watches the folder above with all below it: a handle on the memo
+// folder itself would keep it from being removed or renamed while the program runs. A
+// folder that cannot be watched is never trusted.
 class CMemoFolderWatch {
 public:
     CMemoFolderWatch();
@@ -16,9 +18,9 @@ public:
     CMemoFolderWatch& operator=(const CMemoFolderWatch&) = delete;
     ~CMemoFolderWatch();
 
-    // Starts watching `folder` afresh. Called before the folder is read, so that a
-    // change during the read counts as a change.
-    void Restart(const char* folder);
+    // Starts watching `folder`, which lies in `parent`, afresh. Called before the folder
+    // is read, so that a change during the read counts as a change.
+    void Restart(const char* folder, const char* parent);
     // True while nothing in `folder` can have changed since Restart.
     bool IsUnchanged(const char* folder);
 

@@ -9,6 +9,22 @@ RECT Box(int x, int y, int cx, int cy) { return {x, y, x + cx, y + cy}; }
 RECT Cell(int column, int row) { return Box(8 + 32 * column, 104 + 32 * row, 32, 32); }
 RECT NumberBox(int column, int row) { return Box(16 + 32 * column, 112 + 32 * row, 16, 16); }
 
+// Dates the folder's last change an hour back, as if nothing had changed in it lately, so
+// that what was read from it may be kept.
+void BackdateFolder(const std::string& path) {
+    HANDLE folder = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    SYSTEMTIME hourAgo;
+    GetSystemTime(&hourAgo);
+    hourAgo.wHour = hourAgo.wHour > 0 ? hourAgo.wHour - 1 : 0;
+    hourAgo.wMinute = 0;
+    FILETIME time;
+    SystemTimeToFileTime(&hourAgo, &time);
+    EXPECT_TRUE(SetFileTime(folder, nullptr, nullptr, &time));
+    CloseHandle(folder);
+}
+
 class CMainWndPaintTest : public MainWndTest {
 protected:
     bool Has(const RECT& area, COLORREF color) const { return Count(area, color) > 0; }
@@ -112,7 +128,9 @@ TEST_F(CMainWndPaintTest, March2014StartsOnSaturdayAndUsesSixRows) {
 // platform compares them, without regard to case; a folder of a memo's name counts as a
 // memo too, and a name that is only close to a memo's does not.
 TEST_F(CMainWndPaintTest, MarksFollowTheFilesAtEachPaint) {
+    BackdateFolder(folder.File("memo"));
     ShowDate(MakeDate(2013, 12, 5));
+    Repaint();
     EXPECT_FALSE(HasMark(2, 1));
     WriteMemo("20131210.txt");
     Repaint();
@@ -120,6 +138,8 @@ TEST_F(CMainWndPaintTest, MarksFollowTheFilesAtEachPaint) {
     ASSERT_TRUE(DeleteFileA(folder.File(MemoFile("20131210.txt")).c_str()));
     Repaint();
     EXPECT_FALSE(HasMark(2, 1));
+    BackdateFolder(folder.File("memo"));
+    Repaint();
     folder.MakeFolder(MemoFile("20131211.txt"));
     WriteMemo("20131212.TXT");
     WriteMemo("2013121.txt");
