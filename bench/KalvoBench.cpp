@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -184,15 +185,6 @@ double TimeRepaint(HWND hwnd, WPARAM key) {
     return Now() - start;
 }
 
-// The same month again, or each time the next month, one not shown before.
-double MedianRepaint(HWND hwnd, bool stepMonths) {
-    std::vector<double> times;
-    for (int i = 0; i < kRepaints; ++i) {
-        times.push_back(TimeRepaint(hwnd, stepMonths ? VK_NEXT : 0));
-    }
-    return Median(times);
-}
-
 HWND OpenMemoList(const Program& program) {
     PostMessageA(program.MainWindow(), WM_COMMAND, MainWndLayout::kCmdMemoList, 0);
     HWND dialog = WaitForTopWindow(program.Id(), kDialogClass);
@@ -273,6 +265,9 @@ struct Variant {
         listOpen, selectAll, clear, bulkDelete;
 };
 
+// The three folders' programs run side by side and take turns, so that the machine's
+// moods reach them alike: each repaints the same month again, then moves each time to
+// the next month, one not shown before.
 void MeasureRepaints(const std::string& work, Variant& v) {
     const struct {
         const char* folder;
@@ -281,13 +276,23 @@ void MeasureRepaints(const std::string& work, Variant& v) {
     } cases[] = {{"\\empty", &v.repaintEmpty, &v.stepEmpty},
                  {"\\10y", &v.repaint10, nullptr},
                  {"\\100y", &v.repaint100, &v.step100}};
+    std::vector<std::unique_ptr<Program>> programs;
+    std::vector<HWND> windows;
     for (const auto& c : cases) {
-        Program program(work + c.folder + "\\" + v.name);
-        HWND hwnd = program.MainWindow();
-        Settle(hwnd);
-        c.same->push_back(MedianRepaint(hwnd, false));
-        if (c.step != nullptr) {
-            c.step->push_back(MedianRepaint(hwnd, true));
+        programs.push_back(std::make_unique<Program>(work + c.folder + "\\" + v.name));
+        windows.push_back(programs.back()->MainWindow());
+        Settle(windows.back());
+    }
+    for (int i = 0; i < kRepaints; ++i) {
+        for (size_t n = 0; n < programs.size(); ++n) {
+            cases[n].same->push_back(TimeRepaint(windows[n], 0));
+        }
+    }
+    for (int i = 0; i < kRepaints; ++i) {
+        for (size_t n = 0; n < programs.size(); ++n) {
+            if (cases[n].step != nullptr) {
+                cases[n].step->push_back(TimeRepaint(windows[n], VK_NEXT));
+            }
         }
     }
 }
