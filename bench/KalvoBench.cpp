@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -175,6 +176,13 @@ void TimeStartUp(const std::string& path, const char* className, const char* pai
     CloseHandle(readEnd);
 }
 
+// The active window on top paints more slowly than the others, so every window is timed
+// as that one.
+void BringToFront(HWND hwnd) {
+    SetForegroundWindow(hwnd);
+    Settle(hwnd);
+}
+
 // One repaint of the shown month, of the area a date change repaints, or of the month a
 // key moves to.
 double TimeRepaint(HWND hwnd, WPARAM key) {
@@ -270,8 +278,8 @@ struct Variant {
 
 // The three folders' programs run side by side and take turns, so that the machine's
 // moods reach them alike: each repaints the same month again, then moves each time to
-// the next month, one not shown before.
-void MeasureRepaints(const std::string& work, Variant& v) {
+// the next month, one not shown before. Use a multiple of three rounds.
+void MeasureRepaints(const std::string& work, int round, Variant& v) {
     const struct {
         const char* folder;
         std::vector<double>* same;
@@ -284,19 +292,24 @@ void MeasureRepaints(const std::string& work, Variant& v) {
     for (const auto& c : cases) {
         programs.push_back(std::make_unique<Program>(work + c.folder + "\\" + v.name));
         windows.push_back(programs.back()->MainWindow());
-        // Side by side: a window partly covered by another would paint less.
-        SetWindowPos(windows.back(), nullptr, kSideBySide * static_cast<int>(windows.size() - 1), 0,
-                     0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Side by side, each round in other places: where a window lies, and whether
+        // another covers part of it, changes how long the platform takes to show it.
+        const int place =
+            static_cast<int>(windows.size() - 1 + round) % static_cast<int>(std::size(cases));
+        SetWindowPos(windows.back(), nullptr, kSideBySide * place, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         Settle(windows.back());
     }
     for (int i = 0; i < kRepaints; ++i) {
         for (size_t n = 0; n < programs.size(); ++n) {
+            BringToFront(windows[n]);
             cases[n].same->push_back(TimeRepaint(windows[n], 0));
         }
     }
     for (int i = 0; i < kRepaints; ++i) {
         for (size_t n = 0; n < programs.size(); ++n) {
             if (cases[n].step != nullptr) {
+                BringToFront(windows[n]);
                 cases[n].step->push_back(TimeRepaint(windows[n], VK_NEXT));
             }
         }
@@ -362,7 +375,7 @@ int main(int argc, char** argv) {
         for (Variant& v : variants) {
             TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
                         v.memory);
-            MeasureRepaints(work, v);
+            MeasureRepaints(work, round, v);
             MeasureMemoList(work, v, walk);
             MeasureBulkDelete(work, v, shell);
         }

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 release=$root/build/release
 work=$release/bench-work
-rounds=${1:-5}
+rounds=${1:-6}
 
 rm -rf "$work"
 mkdir -p "$work"/{empty,10y,100y,delete}/memo
@@ -41,5 +41,5 @@ KALVO_BUILD_DIR=$root/build "$root/tools/wine-session.sh" bash -c \
   "$rounds" "$log" "${names[@]}"
 cat "$log"
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
-  "$(wine --version), $(date -u +%Y-%m-%d)"
+  "$(wine --version 2>/dev/null), $(date -u +%Y-%m-%d)"
 rm -rf "$work"
