@@ -1,9 +1,9 @@
-# The commands: `make run`, `make test` and `make package` (and `make screenshots` for
-# the README's pictures). Each installs what is missing, configures, builds and then acts.
+# The commands: `make run`, `make test`, `make package` and `make bench` (and `make screenshots`
+# for the README's pictures). Each installs what is missing, configures, builds and then acts.
 PRESET := mingw
 BUILD  := build
 
-.PHONY: all deps configure build test run package screenshots clean
+.PHONY: all deps configure build test run release package screenshots bench clean
 
 all: build
 
@@ -21,6 +21,16 @@ test: build
 
 run: build
 	@tools/run-kalvo.sh
+
+# The stripped, size-optimised Kalvo.exe in build/release.
+release: deps
+	@test -f $(BUILD)/release/CMakeCache.txt || cmake --preset release
+	cmake --build --preset release
+
+# Times the release Kalvo.exe; KALVO_BENCH_BASELINE=<an older Kalvo.exe> compares the two.
+bench: release
+	cmake --build --preset release --target KalvoBench BareWindow
+	bench/run.sh
 
 # The release configuration lives in build/release and writes its zip into build/.
 package: deps

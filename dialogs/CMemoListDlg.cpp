@@ -1,6 +1,8 @@
 #include "dialogs/CMemoListDlg.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "app/CSystemData.h"
 #include "framework/CFileFind.h"
@@ -23,6 +25,8 @@ constexpr int kListHeight = 188;
 constexpr int kColumnWidth = 360;
 constexpr const char* kColumnTitle = "メモ一覧";
 constexpr DWORD kListExStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+// LVM_SETITEMSTATE's index for a change to every item.
+constexpr int kAllItems = -1;
 
 constexpr const char* kMemoPattern = "\\*.txt";
 constexpr const char* kUndeletedText = "次のファイルの削除に失敗しました";
@@ -107,12 +111,10 @@ bool CMemoListDlg::LoadList() {
     return true;
 }
 
+// One LVM_SETITEMSTATE for every item at once: index -1.
 int CMemoListDlg::SetAllChecks(bool checked) {
     SetRedraw(false);
-    const int count = m_listView.GetItemCount();
-    for (int index = 0; index < count; ++index) {
-        m_listView.SetCheck(index, checked);
-    }
+    m_listView.SetCheck(kAllItems, checked);
     SetRedraw(true);
     return kResultDone;
 }
@@ -129,12 +131,20 @@ void CMemoListDlg::SetRedraw(bool redraw) {
     }
 }
 
+// The names are gathered first, each ended by a NUL, so that the list view learns its
+// size once (LVM_SETITEMCOUNT) instead of growing item by item.
 void CMemoListDlg::FillList(const RVK::CString& folder) {
+    std::string names;
+    int count = 0;
     RVK::CFileFind find;
-    const RVK::CString pattern = folder + kMemoPattern;
-    int index = 0;
-    for (bool found = find.FindFile(pattern); found; found = find.FindNextFile()) {
-        m_listView.InsertItem(index++, find.GetFileName());
+    for (bool found = find.FindFile(folder + kMemoPattern); found; found = find.FindNextFile()) {
+        names.append(find.GetFileName()).push_back('\0');
+        ++count;
+    }
+    m_listView.SendMessage(LVM_SETITEMCOUNT, count, 0);
+    const char* name = names.c_str();
+    for (int index = 0; index < count; ++index, name += std::strlen(name) + 1) {
+        m_listView.InsertItem(index, name);
     }
 }
 

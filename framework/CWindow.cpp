@@ -13,16 +13,33 @@ constexpr char kDefaultClassName[] = "CWindow";
 constexpr int kDefaultIconId = 32512;
 constexpr UINT kDefaultClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 
-CWindowBase* BoundObject(HWND hwnd) {
-    return static_cast<CWindowBase*>(::GetPropA(hwnd, kBindingProperty));
-}
-
 // A dialog is told apart by its dialog procedure. Other classes may keep their own data
 // at the same offset of the window's extra bytes (a label or button keeps its image
 // there), so the procedure is only read from windows with a dialog's extra bytes.
 bool IsDialogWindow(HWND hwnd) {
     return ::GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA &&
            ::GetWindowLongPtrA(hwnd, DWLP_DLGPROC) != 0;
+}
+
+// Only a window whose messages pass through WndProc can have been bound with the user
+// data; anyone else's window keeps its own data there.
+bool RunsThroughWndProc(HWND hwnd) {
+    const auto ownProc = reinterpret_cast<LONG_PTR>(&CWindowBase::WndProc);
+    return ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == ownProc ||
+           (IsDialogWindow(hwnd) && ::GetWindowLongPtrA(hwnd, DWLP_DLGPROC) == ownProc);
+}
+
+// Every message of a bound window looks up its object. The property is the binding that
+// others may read, but GetPropA asks the window server on some platforms, while the user
+// data, which mirrors it, is read within the process.
+CWindowBase* BoundObject(HWND hwnd) {
+    if (RunsThroughWndProc(hwnd)) {
+        if (auto* object =
+                reinterpret_cast<CWindowBase*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))) {
+            return object;
+        }
+    }
+    return static_cast<CWindowBase*>(::GetPropA(hwnd, kBindingProperty));
 }
 
 // The object a creating window or an initialising dialog was given, if any.
@@ -91,6 +108,7 @@ bool CWindowBase::Attach(HWND hwnd) {
     m_hWnd = hwnd;
     m_bDialog = IsDialogWindow(hwnd) ? TRUE : FALSE;
     ::SetPropA(hwnd, kBindingProperty, this);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     const int index = m_bDialog ? DWLP_DLGPROC : GWLP_WNDPROC;
     const auto ownProc = reinterpret_cast<LONG_PTR>(&CWindowBase::WndProc);
     if (::GetWindowLongPtrA(hwnd, index) != ownProc) {
@@ -107,6 +125,7 @@ bool CWindowBase::Detach() {
         ::SetWindowLongPtrA(m_hWnd, m_bDialog ? DWLP_DLGPROC : GWLP_WNDPROC, m_pfnOldProc);
     }
     ::RemovePropA(m_hWnd, kBindingProperty);
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     return true;
 }
 

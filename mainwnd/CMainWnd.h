@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <map>
+
 #include "calendar/CDate.h"
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
@@ -11,6 +14,7 @@
 #include "framework/CString.h"
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
+#include "memo/CMemoFolderWatch.h"
 
 namespace RVK {
 class CDC;
@@ -127,6 +131,9 @@ protected:
     bool m_bMenuBarAttached;
 
 private:
+    // Bit d set: day d of the month has a memo.
+    using MemoDays = std::uint32_t;
+
     bool LoadColors();
     void BuildMenus();
     void CreateControls();
@@ -136,8 +143,15 @@ private:
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
-    bool HasMemo(const CDate& day);
+    MemoDays FindMemoDays(const CDate& first);
+    MemoDays ReadMemoDays(const RVK::CString& folder, const CDate& first);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
-    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row);
+    void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,
+                  int row);
+
+    // The memo days of the months painted since the memo folder last changed, by month
+    // number (year × 12 + month − 1).
+    std::map<long long, MemoDays> m_memoMonths;
+    CMemoFolderWatch m_memoWatch;
 };

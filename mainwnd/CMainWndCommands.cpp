@@ -1,6 +1,6 @@
 #include "mainwnd/CMainWnd.h"
 
-#include <iostream>
+#include <cstdio>
 
 #include "framework/CFileFind.h"
 
@@ -99,8 +99,9 @@ LRESULT CMainWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainWnd::OnKeyDown(WPARAM wParam, LPARAM lParam) {
-    std::cout << "CMainWnd::OnKeyDown wp: " << static_cast<unsigned long long>(wParam)
-              << " lp: " << static_cast<long long>(lParam) << std::endl;
+    std::printf("CMainWnd::OnKeyDown wp: %llu lp: %lld\n", static_cast<unsigned long long>(wParam),
+                static_cast<long long>(lParam));
+    std::fflush(stdout);
     const Operation keyOperation = Find(kKeys, wParam);
     if (keyOperation == nullptr) {
         return CWindow::OnKeyDown(wParam, lParam);
@@ -199,7 +200,8 @@ int CMainWnd::OnCmdVersion() {
 }
 
 int CMainWnd::OnCmdHelp() {
-    std::cout << "CMainWnd::OnCmdHelp" << std::endl;
+    std::fputs("CMainWnd::OnCmdHelp\n", stdout);
+    std::fflush(stdout);
     const RVK::CString path = GetHelpPath();
     if (path.IsEmpty()) {
         return kHelpMissing;

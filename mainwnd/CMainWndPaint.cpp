@@ -1,9 +1,8 @@
 #include "mainwnd/CMainWnd.h"
 
-#include <iostream>
+#include <cstdio>
 
 #include "framework/CDC.h"
-#include "framework/CFileFind.h"
 
 using namespace MainWndLayout;
 
@@ -34,7 +33,8 @@ int CellTop(int row) { return kGridOrigin.y + kCellSize * row; }
 } // namespace
 
 LRESULT CMainWnd::OnPaint(WPARAM, LPARAM) {
-    std::cout << "CMainWnd::OnPaint()" << std::endl;
+    std::fputs("CMainWnd::OnPaint()\n", stdout);
+    std::fflush(stdout);
     RVK::CDC dc(BeginPaint());
     // Everything selected below is deselected again before EndPaint, so that the fonts,
     // pens and brushes can really be deleted afterwards.
@@ -81,8 +81,9 @@ void CMainWnd::PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today) {
     int column = first.GetDayOfWeek();
     int row = 0;
     const int days = DaysShown(first);
+    const MemoDays memoDays = FindMemoDays(first);
     for (int n = 1; n <= days; ++n, ++day) {
-        PaintDay(dc, day, today, column, row);
+        PaintDay(dc, day, today, (memoDays >> n & 1) != 0, column, row);
         column = (column + 1) % kColumns;
         if (column == 0) {
             ++row;
@@ -91,7 +92,8 @@ void CMainWnd::PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today) {
 }
 
 // Fill, edge, mark, number: each drawn over the one before.
-void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int column, int row) {
+void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo,
+                        int column, int row) {
     const int left = CellLeft(column);
     const int top = CellTop(row);
     if (day == m_date) {
@@ -102,7 +104,7 @@ void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int 
         dc.SelectObject(RVK::CBrush(kHollowBrush, 0));
         dc.Rectangle(left, top, kCellSize, kCellSize);
     }
-    if (HasMemo(day)) {
+    if (hasMemo) {
         dc.SelectObject(RVK::CPen(kSolidPen, kOnePixelWide, m_crMemodayEdge));
         dc.SelectObject(RVK::CBrush(kSolidBrush, m_crMemodayMark));
         dc.Ellipse(left + kMarkBox.left, top + kMarkBox.top, kMarkBox.right - kMarkBox.left,
@@ -112,11 +114,6 @@ void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, int 
     RVK::CString number;
     number.Format("%02d", day.GetDay());
     dc.DrawText(left + kTextInset, top + kTextInset, number, 0);
-}
-
-bool CMainWnd::HasMemo(const CDate& day) {
-    RVK::CFileFind find;
-    return find.FindFile(GetMemoPath(day));
 }
 
 bool CMainWnd::DayFromPoint(int x, int y, CDate& day) {

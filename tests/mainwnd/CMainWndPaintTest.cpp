@@ -11,6 +11,21 @@ RECT NumberBox(int column, int row) { return Box(16 + 32 * column, 112 + 32 * ro
 
 using CMainWndLayoutTest = MainWndTest;
 
+// Dates the folder's last change an hour back, as if nothing had changed in it lately, so
+// that what was read from it may be kept.
+void BackdateFolder(const std::string& path) {
+    HANDLE folder = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    constexpr ULONGLONG kHour = 3600ULL * 10000000ULL;
+    ULARGE_INTEGER time;
+    GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&time));
+    time.QuadPart -= kHour;
+    const FILETIME hourAgo = {time.LowPart, time.HighPart};
+    EXPECT_TRUE(SetFileTime(folder, nullptr, nullptr, &hourAgo));
+    CloseHandle(folder);
+}
+
 class CMainWndPaintTest : public MainWndTest {
 protected:
     bool Has(const RECT& area, COLORREF color) const { return Count(area, color) > 0; }
@@ -103,13 +118,29 @@ TEST_F(CMainWndPaintTest, March2014StartsOnSaturdayAndUsesSixRows) {
     EXPECT_EQ(Hit(100, 200), MakeDate(2014, 3, 18));
 }
 
-// A folder of a memo's name counts as a memo too.
+// Files made and removed by others show at the very next paint. Names are compared as the
+// platform compares them, without regard to case; a folder of a memo's name counts as a
+// memo too, and a name that is only close to a memo's does not.
 TEST_F(CMainWndPaintTest, MarksFollowTheFilesAtEachPaint) {
+    BackdateFolder(folder.File("memo"));
     ShowDate(MakeDate(2013, 12, 5));
-    EXPECT_FALSE(HasMark(3, 1));
+    Repaint();
+    EXPECT_FALSE(HasMark(2, 1));
+    WriteMemo("20131210.txt");
+    Repaint();
+    EXPECT_TRUE(HasMark(2, 1));
+    ASSERT_TRUE(DeleteFileA(folder.File(MemoFile("20131210.txt")).c_str()));
+    Repaint();
+    EXPECT_FALSE(HasMark(2, 1));
+    BackdateFolder(folder.File("memo"));
+    Repaint();
     folder.MakeFolder(MemoFile("20131211.txt"));
+    WriteMemo("20131212.TXT");
+    WriteMemo("2013121.txt");
     Repaint();
     EXPECT_TRUE(HasMark(3, 1));
+    EXPECT_TRUE(HasMark(4, 1));
+    EXPECT_FALSE(HasMark(0, 0));
 }
 
 // Today outside the shown month edges nothing; selected, it is filled, then edged.

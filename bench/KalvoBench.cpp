@@ -1,0 +1,412 @@
+// Times Kalvo as its user meets it: it starts the real executables, drives their windows
+// from outside and prints, for each figure, the median, its reference and the ratio.
+// bench/run.sh prepares the work folder:
+//   <work>\empty, <work>\10y, <work>\100y   each with a memo folder (0, 3,650 and 36,525
+//                                           memos) and a copy of every executable named
+//   <work>\delete                           the same, with an empty memo folder
+//   <work>\BareWindow.exe                   the reference window program
+// Usage: KalvoBench <work folder> <rounds> <exe name>...
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mainwnd/MainWndLayout.h"
+#include "resources/DialogIds.h"
+
+namespace {
+
+constexpr char kMainClass[] = "CWindow";
+constexpr char kBareClass[] = "BareWindow";
+constexpr char kDialogClass[] = "#32770";
+constexpr char kKalvoPaintLine[] = "CMainWnd::OnPaint()";
+constexpr char kBarePaintLine[] = "paint";
+constexpr char kMemoPattern[] = "\\memo\\*.txt";
+constexpr DWORD kPatienceMs = 20000;
+constexpr int kRepaints = 15;
+constexpr int kDeletedMemos = 1000;
+constexpr double kSizeLimitKiB = 256.0;
+// Apart by more than a window's width.
+constexpr int kSideBySide = 420;
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void Fail(const char* what) {
+    std::printf("bench: %s (error %lu)\n", what, GetLastError());
+    std::fflush(stdout);
+    ExitProcess(1);
+}
+
+// The first visible top-level window of process `pid` with class `className`.
+HWND FindTopWindow(DWORD pid, const char* className) {
+    for (HWND hwnd = FindWindowExA(nullptr, nullptr, className, nullptr); hwnd != nullptr;
+         hwnd = FindWindowExA(nullptr, hwnd, className, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == pid && IsWindowVisible(hwnd)) {
+            return hwnd;
+        }
+    }
+    return nullptr;
+}
+
+HWND WaitForTopWindow(DWORD pid, const char* className) {
+    const double deadline = Now() + kPatienceMs;
+    while (Now() < deadline) {
+        if (HWND hwnd = FindTopWindow(pid, className)) {
+            return hwnd;
+        }
+        Sleep(1);
+    }
+    Fail((std::string("no window of class ") + className + " appeared").c_str());
+    return nullptr;
+}
+
+// Returns once `hwnd` has painted what it had to paint and handled everything before.
+void Settle(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageA(hwnd, WM_NULL, 0, 0);
+}
+
+HANDLE NulHandle() {
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    return CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       &inherit, OPEN_EXISTING, 0, nullptr);
+}
+
+// One started program, closed when the object goes.
+class Program {
+public:
+    // Standard output goes to `output`, or nowhere.
+    Program(const std::string& path, const char* className = kMainClass, HANDLE output = nullptr)
+        : m_className(className), m_info() {
+        HANDLE nul = NulHandle();
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nul;
+        startup.hStdOutput = output != nullptr ? output : nul;
+        startup.hStdError = nul;
+        std::string commandLine = "\"" + path + "\"";
+        const std::string folder = path.substr(0, path.rfind('\\'));
+        if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                            folder.c_str(), &startup, &m_info)) {
+            Fail(("cannot start " + path).c_str());
+        }
+        CloseHandle(nul);
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program() {
+        if (HWND hwnd = FindTopWindow(m_info.dwProcessId, kDialogClass)) {
+            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+        }
+        if (HWND hwnd = FindTopWindow(m_info.dwProcessId, m_className)) {
+            PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        }
+        if (WaitForSingleObject(m_info.hProcess, kPatienceMs) != WAIT_OBJECT_0) {
+            TerminateProcess(m_info.hProcess, 1);
+        }
+        CloseHandle(m_info.hThread);
+        CloseHandle(m_info.hProcess);
+    }
+
+    DWORD Id() const { return m_info.dwProcessId; }
+    HWND MainWindow() const { return WaitForTopWindow(m_info.dwProcessId, m_className); }
+    double PeakWorkingSetMiB() const {
+        PROCESS_MEMORY_COUNTERS counters = {};
+        counters.cb = sizeof(counters);
+        GetProcessMemoryInfo(m_info.hProcess, &counters, sizeof(counters));
+        return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+    }
+
+private:
+    const char* m_className;
+    PROCESS_INFORMATION m_info;
+};
+
+// Milliseconds from the start of `path` to its first paint line on standard output, and
+// the peak working set once it is idle after that paint.
+void TimeStartUp(const std::string& path, const char* className, const char* paintLine,
+                 std::vector<double>& startUp, std::vector<double>& memory) {
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        Fail("no pipe");
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    const double start = Now();
+    Program program(path, className, writeEnd);
+    CloseHandle(writeEnd);
+    std::string output;
+    char chunk[256];
+    DWORD got = 0;
+    while (output.find(paintLine) == std::string::npos &&
+           ReadFile(readEnd, chunk, sizeof(chunk), &got, nullptr) && got > 0) {
+        output.append(chunk, got);
+    }
+    startUp.push_back(Now() - start);
+    Settle(program.MainWindow());
+    memory.push_back(program.PeakWorkingSetMiB());
+    CloseHandle(readEnd);
+}
+
+// The active window on top paints more slowly than the others, so every window is timed
+// as that one.
+void BringToFront(HWND hwnd) {
+    SetForegroundWindow(hwnd);
+    Settle(hwnd);
+}
+
+// One repaint of the shown month, of the area a date change repaints, or of the month a
+// key moves to.
+double TimeRepaint(HWND hwnd, WPARAM key) {
+    const double start = Now();
+    if (key != 0) {
+        SendMessageA(hwnd, WM_KEYDOWN, key, 0);
+    } else {
+        InvalidateRect(hwnd, &MainWndLayout::kRepaintArea, FALSE);
+    }
+    Settle(hwnd);
+    return Now() - start;
+}
+
+HWND OpenMemoList(const Program& program) {
+    PostMessageA(program.MainWindow(), WM_COMMAND, MainWndLayout::kCmdMemoList, 0);
+    HWND dialog = WaitForTopWindow(program.Id(), kDialogClass);
+    Settle(dialog);
+    return dialog;
+}
+
+void CloseMemoList(HWND dialog) {
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    while (IsWindow(dialog)) {
+        Sleep(1);
+    }
+}
+
+double TimeButton(HWND dialog, int id) {
+    const double start = Now();
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    Settle(dialog);
+    return Now() - start;
+}
+
+int ListedItems(HWND dialog) {
+    HWND list = FindWindowExA(dialog, nullptr, WC_LISTVIEWA, nullptr);
+    return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+double TimeFolderWalk(const std::string& folder) {
+    const double start = Now();
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + kMemoPattern).c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        while (FindNextFileA(find, &data)) {
+        }
+        FindClose(find);
+    }
+    return Now() - start;
+}
+
+std::vector<std::string> MakeMemos(const std::string& folder, int count) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "\\memo\\3000%04d.txt", i);
+        paths.push_back(folder + name);
+        CloseHandle(CreateFileA(paths.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    return paths;
+}
+
+// SHFileOperationA as a file manager deletes to the Recycle Bin: all files in one call.
+double TimeShellDelete(const std::vector<std::string>& paths) {
+    std::string from;
+    for (const std::string& path : paths) {
+        from.append(path).push_back('\0');
+    }
+    from.push_back('\0');
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    const double start = Now();
+    SHFileOperationA(&operation);
+    return Now() - start;
+}
+
+void Print(const char* figure, const char* variant, double median, double reference,
+           const char* referenceName, const char* unit) {
+    std::printf("%-44s %-16s %9.1f %-3s | %9.1f %-3s %-28s | %6.2fx\n", figure, variant, median,
+                unit, reference, unit, referenceName, reference > 0 ? median / reference : 0.0);
+    std::fflush(stdout);
+}
+
+struct Variant {
+    std::string name;
+    std::vector<double> startUp, memory, repaintEmpty, repaint10, repaint100, stepEmpty, step100,
+        listOpen, selectAll, clear, bulkDelete;
+};
+
+// The three folders' programs run side by side and take turns, so that the machine's
+// moods reach them alike: each repaints the same month again, then moves each time to
+// the next month, one not shown before. Use a multiple of three rounds.
+void MeasureRepaints(const std::string& work, int round, Variant& v) {
+    const struct {
+        const char* folder;
+        std::vector<double>* same;
+        std::vector<double>* step;
+    } cases[] = {{"\\empty", &v.repaintEmpty, &v.stepEmpty},
+                 {"\\10y", &v.repaint10, nullptr},
+                 {"\\100y", &v.repaint100, &v.step100}};
+    std::vector<std::unique_ptr<Program>> programs;
+    std::vector<HWND> windows;
+    for (const auto& c : cases) {
+        programs.push_back(std::make_unique<Program>(work + c.folder + "\\" + v.name));
+        windows.push_back(programs.back()->MainWindow());
+        // Side by side, each round in other places: where a window lies, and whether
+        // another covers part of it, changes how long the platform takes to show it.
+        const int place =
+            static_cast<int>(windows.size() - 1 + round) % static_cast<int>(std::size(cases));
+        SetWindowPos(windows.back(), nullptr, kSideBySide * place, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle(windows.back());
+    }
+    for (int i = 0; i < kRepaints; ++i) {
+        for (size_t n = 0; n < programs.size(); ++n) {
+            BringToFront(windows[n]);
+            cases[n].same->push_back(TimeRepaint(windows[n], 0));
+        }
+    }
+    for (int i = 0; i < kRepaints; ++i) {
+        for (size_t n = 0; n < programs.size(); ++n) {
+            if (cases[n].step != nullptr) {
+                BringToFront(windows[n]);
+                cases[n].step->push_back(TimeRepaint(windows[n], VK_NEXT));
+            }
+        }
+    }
+}
+
+void MeasureMemoList(const std::string& work, Variant& v, std::vector<double>& walk) {
+    Program program(work + "\\100y\\" + v.name);
+    Settle(program.MainWindow());
+    const double start = Now();
+    HWND dialog = OpenMemoList(program);
+    v.listOpen.push_back(Now() - start);
+    walk.push_back(TimeFolderWalk(work + "\\100y"));
+    if (ListedItems(dialog) != 36525) {
+        std::printf("bench: %s lists %d memos\n", v.name.c_str(), ListedItems(dialog));
+    }
+    v.selectAll.push_back(TimeButton(dialog, IDC_MEMO_LIST_SELECT_ALL));
+    v.clear.push_back(TimeButton(dialog, IDC_MEMO_LIST_CLEAR));
+    CloseMemoList(dialog);
+}
+
+void MeasureBulkDelete(const std::string& work, Variant& v, std::vector<double>& shell) {
+    const std::string folder = work + "\\delete";
+    shell.push_back(TimeShellDelete(MakeMemos(folder, kDeletedMemos)));
+    MakeMemos(folder, kDeletedMemos);
+    Program program(folder + "\\" + v.name);
+    Settle(program.MainWindow());
+    HWND dialog = OpenMemoList(program);
+    TimeButton(dialog, IDC_MEMO_LIST_SELECT_ALL);
+    v.bulkDelete.push_back(TimeButton(dialog, IDC_MEMO_LIST_DELETE));
+    if (ListedItems(dialog) != 0) {
+        std::printf("bench: %s left %d memos\n", v.name.c_str(), ListedItems(dialog));
+    }
+    CloseMemoList(dialog);
+}
+
+double FileKiB(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return 0.0;
+    }
+    return static_cast<double>(data.nFileSizeLow) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::printf("usage: KalvoBench <work folder> <rounds> <exe name>...\n");
+        return 2;
+    }
+    const std::string work = argv[1];
+    const int rounds = std::atoi(argv[2]);
+    std::vector<Variant> variants;
+    for (int i = 3; i < argc; ++i) {
+        variants.emplace_back();
+        variants.back().name = argv[i];
+    }
+    std::vector<double> bareStartUp, bareMemory, walk, shell;
+    // Rounds interleave the programs, so that the machine's moods reach them all alike.
+    for (int round = 0; round < rounds; ++round) {
+        TimeStartUp(work + "\\BareWindow.exe", kBareClass, kBarePaintLine, bareStartUp, bareMemory);
+        for (Variant& v : variants) {
+            TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
+                        v.memory);
+            MeasureRepaints(work, round, v);
+            MeasureMemoList(work, v, walk);
+            MeasureBulkDelete(work, v, shell);
+        }
+        std::printf("bench: round %d of %d done\n", round + 1, rounds);
+        std::fflush(stdout);
+    }
+
+    std::printf("\n%-44s %-16s %13s | %-42s | %s\n", "Figure", "Program", "Median",
+                "Reference (median)", "Ratio");
+    for (const Variant& v : variants) {
+        const char* name = v.name.c_str();
+        const double empty = Median(v.repaintEmpty);
+        Print("Month repaint, 36,525 memos", name, Median(v.repaint100), empty,
+              "same, empty folder", "ms");
+        Print("Month repaint, 3,650 memos", name, Median(v.repaint10), empty, "same, empty folder",
+              "ms");
+        Print("Next month, 36,525 memos", name, Median(v.step100), Median(v.stepEmpty),
+              "same, empty folder", "ms");
+        Print("Memo list open, 36,525 memos", name, Median(v.listOpen), Median(walk),
+              "FindFirstFileA/FindNextFileA", "ms");
+        Print("Memo list select all, 36,525 items", name, Median(v.selectAll), 500.0,
+              "the 0.5 s limit", "ms");
+        Print("Memo list clear, 36,525 items", name, Median(v.clear), 500.0, "the 0.5 s limit",
+              "ms");
+        Print("Bulk delete of 1,000 checked memos", name, Median(v.bulkDelete), Median(shell),
+              "SHFileOperationA, one call", "ms");
+        Print("Start-up to the first paint", name, Median(v.startUp), Median(bareStartUp),
+              "bare window", "ms");
+        Print("Peak working set", name, Median(v.memory), Median(bareMemory), "bare window", "MiB");
+        Print("Executable size", name, FileKiB(work + "\\empty\\" + v.name), kSizeLimitKiB,
+              "the 256 KiB limit", "KiB");
+    }
+    return 0;
+}

@@ -1,0 +1,45 @@
+#!/bin/bash
+# Runs the benchmark: makes the memo folders from the Linux side, puts copies of the
+# release Kalvo.exe (and of KALVO_BENCH_BASELINE, an older Kalvo.exe to compare with,
+# when set) beside them, and runs build/release/bench/KalvoBench.exe in the Wine session.
+# `make bench` builds what it needs first. The first argument is the number of rounds.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+release=$root/build/release
+work=$release/bench-work
+rounds=${1:-6}
+
+rm -rf "$work"
+mkdir -p "$work"/{empty,10y,100y,delete}/memo
+# Memos for every day up to yesterday: the month shown at start-up has memos before today
+# and none after, as the user's own folder would.
+python3 - "$work" <<'PY'
+import datetime, os, sys
+work = sys.argv[1]
+last = datetime.date.today() - datetime.timedelta(days=1)
+for folder, count in (("10y", 3650), ("100y", 36525)):
+    for n in range(count):
+        day = last - datetime.timedelta(days=n)
+        open(os.path.join(work, folder, "memo", day.strftime("%Y%m%d.txt")), "w").close()
+PY
+names=(Kalvo.exe)
+if [ -n "${KALVO_BENCH_BASELINE:-}" ]; then names+=(Kalvo-before.exe); fi
+for folder in empty 10y 100y delete; do
+  cp "$release/Kalvo.exe" "$work/$folder/Kalvo.exe"
+  if [ -n "${KALVO_BENCH_BASELINE:-}" ]; then
+    cp "$KALVO_BENCH_BASELINE" "$work/$folder/Kalvo-before.exe"
+  fi
+done
+cp "$release/bench/BareWindow.exe" "$work/"
+
+# Wine's own processes inherit standard output: the results go through a file.
+log=$release/bench.log
+KALVO_BUILD_DIR=$root/build "$root/tools/wine-session.sh" bash -c \
+  '"$1" "$2" "$3" "$(winepath -w "$4")" "$5" "${@:7}" >"$6" 2>&1' _ \
+  "$root/tools/wine-exec.sh" "$root/build/wineprefix" "$release/bench/KalvoBench.exe" "$work" \
+  "$rounds" "$log" "${names[@]}"
+cat "$log"
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
+  "$(wine --version 2>/dev/null), $(date -u +%Y-%m-%d)"
+rm -rf "$work"
