@@ -56,16 +56,11 @@ bool SpellInAnsi(const wchar_t* wide, std::string& ansi) {
     return true;
 }
 
-// GetShortPathNameW: empty where the file system keeps no short name.
-std::wstring ShortPathOf(const wchar_t* path) {
-    const DWORD size = GetShortPathNameW(path, nullptr, 0);
-    if (size == 0) {
-        return std::wstring();
-    }
-    std::wstring shortPath(size, L'\0');
-    const DWORD length = GetShortPathNameW(path, &shortPath[0], size);
-    shortPath.resize(length < size ? length : 0);
-    return shortPath;
+// GetShortPathNameW into `shortPath`, which holds kModulePathRoom characters: false where
+// the file system keeps no short name.
+bool ShortPathOf(const wchar_t* path, wchar_t* shortPath) {
+    const DWORD length = GetShortPathNameW(path, shortPath, kModulePathRoom);
+    return length > 0 && length < kModulePathRoom;
 }
 
 } // namespace
@@ -140,8 +135,8 @@ CString CMainApp::FolderOfModule(const wchar_t* path, DWORD length, const char*&
     }
     std::string ansi;
     if (!SpellInAnsi(path, ansi)) {
-        const std::wstring shortPath = ShortPathOf(path);
-        if (shortPath.empty() || !SpellInAnsi(shortPath.c_str(), ansi)) {
+        wchar_t shortPath[kModulePathRoom] = {};
+        if (!ShortPathOf(path, shortPath) || !SpellInAnsi(shortPath, ansi)) {
             problem = kUnspellablePath;
             return CString();
         }
