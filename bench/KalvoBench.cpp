@@ -33,7 +33,10 @@ constexpr char kKalvoPaintLine[] = "CMainWnd::OnPaint()";
 constexpr char kBarePaintLine[] = "paint";
 constexpr char kMemoPattern[] = "\\memo\\*.txt";
 constexpr DWORD kPatienceMs = 20000;
-constexpr int kRepaints = 15;
+constexpr int kRepaints = 30;
+constexpr int kStartUpsPerRound = 3;
+// Time for the previous program's teardown to pass before a start-up is timed.
+constexpr DWORD kQuietMs = 100;
 constexpr int kDeletedMemos = 1000;
 constexpr double kSizeLimitKiB = 256.0;
 // Apart by more than a window's width.
@@ -149,6 +152,13 @@ private:
     PROCESS_INFORMATION m_info;
 };
 
+// Waits until the desktop has repainted what closed windows uncovered, and a little more,
+// so that no start-up is timed while the previous program's teardown still runs.
+void Quiet() {
+    Settle(GetDesktopWindow());
+    Sleep(kQuietMs);
+}
+
 // Milliseconds from the start of `path` to its first paint line on standard output, and
 // the peak working set once it is idle after that paint.
 void TimeStartUp(const std::string& path, const char* className, const char* paintLine,
@@ -160,6 +170,7 @@ void TimeStartUp(const std::string& path, const char* className, const char* pai
         Fail("no pipe");
     }
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    Quiet();
     const double start = Now();
     Program program(path, className, writeEnd);
     CloseHandle(writeEnd);
@@ -300,14 +311,18 @@ void MeasureRepaints(const std::string& work, int round, Variant& v) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         Settle(windows.back());
     }
+    // Each turn starts with another folder, so that none always follows the same one.
+    const size_t count = programs.size();
     for (int i = 0; i < kRepaints; ++i) {
-        for (size_t n = 0; n < programs.size(); ++n) {
+        for (size_t k = 0; k < count; ++k) {
+            const size_t n = (i + k) % count;
             BringToFront(windows[n]);
             cases[n].same->push_back(TimeRepaint(windows[n], 0));
         }
     }
     for (int i = 0; i < kRepaints; ++i) {
-        for (size_t n = 0; n < programs.size(); ++n) {
+        for (size_t k = 0; k < count; ++k) {
+            const size_t n = (i + k) % count;
             if (cases[n].step != nullptr) {
                 BringToFront(windows[n]);
                 cases[n].step->push_back(TimeRepaint(windows[n], VK_NEXT));
@@ -371,10 +386,20 @@ int main(int argc, char** argv) {
     std::vector<double> bareStartUp, bareMemory, walk, shell;
     // Rounds interleave the programs, so that the machine's moods reach them all alike.
     for (int round = 0; round < rounds; ++round) {
-        TimeStartUp(work + "\\BareWindow.exe", kBareClass, kBarePaintLine, bareStartUp, bareMemory);
+        // The programs take turns at starting first.
+        const int starters = static_cast<int>(variants.size()) + 1;
+        for (int i = 0; i < kStartUpsPerRound * starters; ++i) {
+            const int n = (round + i) % starters;
+            if (n == 0) {
+                TimeStartUp(work + "\\BareWindow.exe", kBareClass, kBarePaintLine, bareStartUp,
+                            bareMemory);
+            } else {
+                Variant& v = variants[n - 1];
+                TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
+                            v.memory);
+            }
+        }
         for (Variant& v : variants) {
-            TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
-                        v.memory);
             MeasureRepaints(work, round, v);
             MeasureMemoList(work, v, walk);
             MeasureBulkDelete(work, v, shell);
