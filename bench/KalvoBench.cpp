@@ -247,8 +247,8 @@ double TimeFolderWalk(const std::string& folder) {
     return Now() - start;
 }
 
-// Each batch has names of its own year: a name the Recycle Bin already holds costs Wine's
-// bin a search for a free name, so repeated names would slow every round down more.
+// Each batch has names of its own year: a name the Recycle Bin already holds makes Wine's
+// bin look for a free name, work that the first round would not have.
 std::vector<std::string> MakeMemos(const std::string& folder, int count) {
     static int s_batch = 0;
     const int year = kFirstDeletedYear + s_batch++;
