@@ -12,11 +12,12 @@ constexpr int kWindowSize = 400;
 LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: {
+        // Written where Kalvo writes its paint line: as the paint begins.
+        std::fputs("paint\n", stdout);
+        std::fflush(stdout);
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);
         EndPaint(hwnd, &ps);
-        std::fputs("paint\n", stdout);
-        std::fflush(stdout);
         return 0;
     }
     case WM_DESTROY:

@@ -33,8 +33,12 @@ constexpr char kKalvoPaintLine[] = "CMainWnd::OnPaint()";
 constexpr char kBarePaintLine[] = "paint";
 constexpr char kMemoPattern[] = "\\memo\\*.txt";
 constexpr DWORD kPatienceMs = 20000;
-constexpr int kRepaints = 15;
+constexpr int kRepaints = 30;
+constexpr int kStartUpsPerRound = 3;
+// Time for the previous program's teardown to pass before a start-up is timed.
+constexpr DWORD kQuietMs = 100;
 constexpr int kDeletedMemos = 1000;
+constexpr int kFirstDeletedYear = 3000;
 constexpr double kSizeLimitKiB = 256.0;
 // Apart by more than a window's width.
 constexpr int kSideBySide = 420;
@@ -149,6 +153,13 @@ private:
     PROCESS_INFORMATION m_info;
 };
 
+// Waits until the desktop has repainted what closed windows uncovered, and a little more,
+// so that no start-up is timed while the previous program's teardown still runs.
+void Quiet() {
+    Settle(GetDesktopWindow());
+    Sleep(kQuietMs);
+}
+
 // Milliseconds from the start of `path` to its first paint line on standard output, and
 // the peak working set once it is idle after that paint.
 void TimeStartUp(const std::string& path, const char* className, const char* paintLine,
@@ -160,6 +171,7 @@ void TimeStartUp(const std::string& path, const char* className, const char* pai
         Fail("no pipe");
     }
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    Quiet();
     const double start = Now();
     Program program(path, className, writeEnd);
     CloseHandle(writeEnd);
@@ -235,11 +247,15 @@ double TimeFolderWalk(const std::string& folder) {
     return Now() - start;
 }
 
+// Each batch has names of its own year: a name the Recycle Bin already holds makes Wine's
+// bin look for a free name, work that the first round would not have.
 std::vector<std::string> MakeMemos(const std::string& folder, int count) {
+    static int s_batch = 0;
+    const int year = kFirstDeletedYear + s_batch++;
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) {
         char name[32];
-        std::snprintf(name, sizeof(name), "\\memo\\3000%04d.txt", i);
+        std::snprintf(name, sizeof(name), "\\memo\\%04d%04d.txt", year, i);
         paths.push_back(folder + name);
         CloseHandle(CreateFileA(paths.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -278,7 +294,11 @@ struct Variant {
 
 // The three folders' programs run side by side and take turns, so that the machine's
 // moods reach them alike: each repaints the same month again, then moves each time to
-// the next month, one not shown before. Use a multiple of three rounds.
+// the next month, one not shown before. Where a window lies, and whether another covers
+// part of it, changes how long the platform takes to show it, and so does the order in
+// which the programs started: the program started first repaints fastest, even when all
+// three folders are empty. So every folder's program starts first, second and third, in
+// each of the three places, once in nine rounds. Use a multiple of nine rounds.
 void MeasureRepaints(const std::string& work, int round, Variant& v) {
     const struct {
         const char* folder;
@@ -287,27 +307,30 @@ void MeasureRepaints(const std::string& work, int round, Variant& v) {
     } cases[] = {{"\\empty", &v.repaintEmpty, &v.stepEmpty},
                  {"\\10y", &v.repaint10, nullptr},
                  {"\\100y", &v.repaint100, &v.step100}};
-    std::vector<std::unique_ptr<Program>> programs;
-    std::vector<HWND> windows;
-    for (const auto& c : cases) {
-        programs.push_back(std::make_unique<Program>(work + c.folder + "\\" + v.name));
-        windows.push_back(programs.back()->MainWindow());
-        // Side by side, each round in other places: where a window lies, and whether
-        // another covers part of it, changes how long the platform takes to show it.
-        const int place =
-            static_cast<int>(windows.size() - 1 + round) % static_cast<int>(std::size(cases));
-        SetWindowPos(windows.back(), nullptr, kSideBySide * place, 0, 0, 0,
+    constexpr int kCases = static_cast<int>(std::size(cases));
+    std::vector<std::unique_ptr<Program>> programs(kCases);
+    std::vector<HWND> windows(kCases);
+    for (int started = 0; started < kCases; ++started) {
+        const int n = (started + round) % kCases;
+        programs[n] = std::make_unique<Program>(work + cases[n].folder + "\\" + v.name);
+        windows[n] = programs[n]->MainWindow();
+        const int place = (n + round / kCases) % kCases;
+        SetWindowPos(windows[n], nullptr, kSideBySide * place, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Settle(windows.back());
+        Settle(windows[n]);
     }
+    // Each turn starts with another folder, so that none always follows the same one.
+    const size_t count = programs.size();
     for (int i = 0; i < kRepaints; ++i) {
-        for (size_t n = 0; n < programs.size(); ++n) {
+        for (size_t k = 0; k < count; ++k) {
+            const size_t n = (i + k) % count;
             BringToFront(windows[n]);
             cases[n].same->push_back(TimeRepaint(windows[n], 0));
         }
     }
     for (int i = 0; i < kRepaints; ++i) {
-        for (size_t n = 0; n < programs.size(); ++n) {
+        for (size_t k = 0; k < count; ++k) {
+            const size_t n = (i + k) % count;
             if (cases[n].step != nullptr) {
                 BringToFront(windows[n]);
                 cases[n].step->push_back(TimeRepaint(windows[n], VK_NEXT));
@@ -371,10 +394,20 @@ int main(int argc, char** argv) {
     std::vector<double> bareStartUp, bareMemory, walk, shell;
     // Rounds interleave the programs, so that the machine's moods reach them all alike.
     for (int round = 0; round < rounds; ++round) {
-        TimeStartUp(work + "\\BareWindow.exe", kBareClass, kBarePaintLine, bareStartUp, bareMemory);
+        // The programs take turns at starting first.
+        const int starters = static_cast<int>(variants.size()) + 1;
+        for (int i = 0; i < kStartUpsPerRound * starters; ++i) {
+            const int n = (round + i) % starters;
+            if (n == 0) {
+                TimeStartUp(work + "\\BareWindow.exe", kBareClass, kBarePaintLine, bareStartUp,
+                            bareMemory);
+            } else {
+                Variant& v = variants[n - 1];
+                TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
+                            v.memory);
+            }
+        }
         for (Variant& v : variants) {
-            TimeStartUp(work + "\\empty\\" + v.name, kMainClass, kKalvoPaintLine, v.startUp,
-                        v.memory);
             MeasureRepaints(work, round, v);
             MeasureMemoList(work, v, walk);
             MeasureBulkDelete(work, v, shell);

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 release=$root/build/release
 work=$release/bench-work
-rounds=${1:-6}
+rounds=${1:-9}
 
 rm -rf "$work"
 mkdir -p "$work"/{empty,10y,100y,delete}/memo

@@ -150,13 +150,15 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuContext, kContextJumpPos + 1, kContextTail);
 }
 
+// A button takes its colours before it exists: set afterwards, each would ask the window
+// server to repaint a window that nobody can see yet.
 void CMainWnd::CreateControls() {
     for (int i = 0; i < kButtonCount; ++i) {
         const ControlPlace& place = kButtons[i];
-        m_buttons[i].Create(place.text, place.x, place.y, place.width, kControlHeight, m_hWnd,
-                            place.id, true);
         m_buttons[i].SetBackColor(m_crButtonBack);
         m_buttons[i].SetForeColor(m_crButtonText);
+        m_buttons[i].Create(place.text, place.x, place.y, place.width, kControlHeight, m_hWnd,
+                            place.id, true);
         m_buttons[i].SetFont(m_font.GetHFont());
     }
     for (int i = 0; i < kLabelCount; ++i) {
