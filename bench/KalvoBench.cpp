@@ -354,9 +354,17 @@ void MeasureMemoList(const std::string& work, Variant& v, std::vector<double>& w
     CloseMemoList(dialog);
 }
 
+// SHEmptyRecycleBinA: each delete starts from an empty bin, as a user's usually is, not
+// from the thousands of memos earlier rounds left there.
+void EmptyRecycleBin() {
+    SHEmptyRecycleBinA(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+}
+
 void MeasureBulkDelete(const std::string& work, Variant& v, std::vector<double>& shell) {
     const std::string folder = work + "\\delete";
+    EmptyRecycleBin();
     shell.push_back(TimeShellDelete(MakeMemos(folder, kDeletedMemos)));
+    EmptyRecycleBin();
     MakeMemos(folder, kDeletedMemos);
     Program program(folder + "\\" + v.name);
     Settle(program.MainWindow());
