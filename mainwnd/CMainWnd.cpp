@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "app/CSystemData.h"
+#include "framework/CActivationContext.h"
 
 using namespace MainWndLayout;
 
@@ -151,8 +152,12 @@ void CMainWnd::BuildMenus() {
 }
 
 // A button takes its colours before it exists: set afterwards, each would ask the window
-// server to repaint a window that nobody can see yet.
+// server to repaint a window that nobody can see yet. The buttons draw themselves and the
+// labels are plain text, so they are made under the program's own manifest, which names
+// no common controls library: they look the same, and start-up does not wait for the
+// version-6 library to load, which only the dialogs need.
 void CMainWnd::CreateControls() {
+    const RVK::CActivationScope ownManifest(nullptr);
     for (int i = 0; i < kButtonCount; ++i) {
         const ControlPlace& place = kButtons[i];
         m_buttons[i].SetBackColor(m_crButtonBack);
