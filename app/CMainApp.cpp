@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/CSystemData.h"
-#include "framework/CActivationContext.h"
 #include "framework/CFileFind.h"
 #include "mainwnd/CMainWnd.h"
 
@@ -81,8 +80,6 @@ int CMainApp::InitInstance() {
 }
 
 int CMainApp::Run() {
-    const RVK::CActivationContext visualStyles(kVisualStylesManifestId);
-    const RVK::CActivationScope styled(&visualStyles);
     CSystemData* data = CSystemData::GetInstance();
     if (data == nullptr) {
         ShowError(kNoSystemData);

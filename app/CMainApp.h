@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include "app/CWinApp.h"
 #include "framework/CString.h"
 
@@ -13,10 +11,6 @@ class CMainApp : public RVK::CWinApp {
 
     CMainApp();
     ~CMainApp() override;
-
-    // The manifest that brings the version-6 common controls (the resource compiler's
-    // ISOLATIONAWARE_MANIFEST_RESOURCE_ID): Run activates it around everything it does.
-    static constexpr WORD kVisualStylesManifestId = 2;
 
     int InitInstance() override;
     int Run() override;

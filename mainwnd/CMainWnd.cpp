@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "app/CSystemData.h"
-#include "framework/CActivationContext.h"
 
 using namespace MainWndLayout;
 
@@ -152,12 +151,8 @@ void CMainWnd::BuildMenus() {
 }
 
 // A button takes its colours before it exists: set afterwards, each would ask the window
-// server to repaint a window that nobody can see yet. The buttons draw themselves and the
-// labels are plain text, so they are made under the program's own manifest, which names
-// no common controls library: they look the same, and start-up does not wait for the
-// version-6 library to load, which only the dialogs need.
+// server to repaint a window that nobody can see yet.
 void CMainWnd::CreateControls() {
-    const RVK::CActivationScope ownManifest(nullptr);
     for (int i = 0; i < kButtonCount; ++i) {
         const ControlPlace& place = kButtons[i];
         m_buttons[i].SetBackColor(m_crButtonBack);

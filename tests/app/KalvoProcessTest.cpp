@@ -3,16 +3,12 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
 
-#include "mainwnd/MainWndLayout.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TopWindows.h"
 
@@ -23,7 +19,6 @@ constexpr char kPathTooLong[] = "実行ファイルのパスが長すぎます\n
                                 "短いパスのフォルダに移してから起動してください";
 constexpr DWORD kTimeoutMs = 20000;
 constexpr DWORD kPollMs = 100;
-constexpr DWORD kMaxModules = 256;
 // Bytes of the longest module path accepted, without its terminator.
 constexpr size_t kLongestModulePath = MAX_PATH - 1;
 // Each folder of a long test path stays far below the file systems' name limits.
@@ -99,25 +94,6 @@ public:
         return WaitForExit();
     }
     std::string Output() const { return m_outputDir.ReadFile("stdout.txt"); }
-    DWORD Id() const { return m_process.dwProcessId; }
-    HANDLE Process() const { return m_process.hProcess; }
-    // The paths of the common controls libraries the process has loaded, lower case.
-    std::vector<std::string> CommonControls() const {
-        HMODULE modules[kMaxModules] = {};
-        DWORD bytes = 0;
-        EnumProcessModules(m_process.hProcess, modules, sizeof modules, &bytes);
-        std::vector<std::string> found;
-        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < kMaxModules; ++i) {
-            char path[MAX_PATH] = {};
-            GetModuleFileNameExA(m_process.hProcess, modules[i], path, sizeof path);
-            std::string lower = path;
-            std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-            if (lower.find("comctl32") != std::string::npos) {
-                found.push_back(lower);
-            }
-        }
-        return found;
-    }
 
 private:
     TempDir m_outputDir;
@@ -276,23 +252,4 @@ TEST(KalvoProcessTest, AFolderNameTheCodePageCannotSpellIsUsedByItsShortName) {
     EXPECT_TRUE(memo != INVALID_FILE_ATTRIBUTES && (memo & FILE_ATTRIBUTE_DIRECTORY));
     // Under a name of its own spelling the folder can be cleared away.
     MoveFileW(folder.c_str(), Widen(root.File("cleared")).c_str());
-}
-
-// The main window's own controls need no version-6 common controls, so start-up does not
-// load them; the first dialog does, and gets the visual styles they bring.
-TEST(KalvoProcessTest, TheFirstDialogLoadsTheVersion6CommonControlsAndStartUpDoesNot) {
-    TempDir folder;
-    KalvoRun kalvo(folder.File("Kalvo.exe"));
-    const HWND mainWindow = kalvo.MainWindow();
-    EXPECT_TRUE(kalvo.CommonControls().empty());
-
-    PostMessageA(mainWindow, WM_COMMAND, MainWndLayout::kCmdMemoList, 0);
-    const HWND list = WaitForTopWindow(kalvo.Id(), kDialogClass, "メモ一覧ダイアログ", kTimeoutMs,
-                                       kalvo.Process());
-    ASSERT_NE(list, nullptr);
-    const std::vector<std::string> loaded = kalvo.CommonControls();
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_NE(loaded[0].find("\\winsxs\\"), std::string::npos) << loaded[0];
-    PostMessageA(list, WM_CLOSE, 0, 0);
-    EXPECT_EQ(kalvo.CloseMainWindow(), 0u);
 }

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/CMainApp.h"
-#include "framework/CActivationContext.h"
 #include "mainwnd/CMainWnd.h"
 #include "tests/calendar/DateTestSupport.h"
 #include "tests/support/GdiCanvas.h"
@@ -32,8 +30,7 @@ constexpr COLORREF kButtonBack = RGB(0x60, 0x20, 0x20);
 constexpr COLORREF kButtonText = RGB(0xE0, 0xE0, 0xA0);
 } // namespace TestColors
 
-// The settings object, in a fresh folder with an empty memo folder and the test colours,
-// and the version-6 common controls active as the program activates them.
+// The settings object, in a fresh folder with an empty memo folder and the test colours.
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -48,10 +45,6 @@ protected:
     std::string TakeFromTrash(const std::string& name) const;
 
     TempDir folder;
-
-private:
-    const RVK::CActivationContext m_visualStyles{CMainApp::kVisualStylesManifestId};
-    const RVK::CActivationScope m_styled{&m_visualStyles};
 };
 
 // The main window with a fixed "today", the shell's "open" recorded instead of starting
