@@ -83,8 +83,8 @@ int CMainApp::InitInstance() {
 }
 
 int CMainApp::Run() {
-    // The first button loads the common controls library that the manifest names: 15 to
-    // 25 ms under Wine, most of what start-up spends beyond showing a bare window. Loaded on
+    // The first button loads the common controls library that the manifest names: 11 to
+    // 21 ms under Wine, most of what start-up spends beyond showing a bare window. Loaded on
     // another thread, it comes while this one connects to the window server and makes the
     // main window.
     const RVK::CLibraryPreload commonControls(kCommonControlsLibrary);
