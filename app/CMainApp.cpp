@@ -7,7 +7,6 @@
 
 #include "app/CSystemData.h"
 #include "framework/CFileFind.h"
-#include "framework/CLibraryPreload.h"
 #include "mainwnd/CMainWnd.h"
 
 using RVK::CString;
@@ -38,8 +37,6 @@ constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 constexpr DWORD kMaxModulePath = MAX_PATH;
 // Characters for GetModuleFileNameW: a path that fills them is far beyond the limit.
 constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
-
-constexpr wchar_t kCommonControlsLibrary[] = L"comctl32.dll";
 
 // What Run answers when start-up stops; WinMain does not use it.
 constexpr int kRunFailed = -1;
@@ -83,11 +80,6 @@ int CMainApp::InitInstance() {
 }
 
 int CMainApp::Run() {
-    // The first button loads the common controls library that the manifest names: 11 to
-    // 21 ms under Wine, most of what start-up spends beyond showing a bare window. Loaded on
-    // another thread, it comes while this one connects to the window server and makes the
-    // main window.
-    const RVK::CLibraryPreload commonControls(kCommonControlsLibrary);
     CSystemData* data = CSystemData::GetInstance();
     if (data == nullptr) {
         ShowError(kNoSystemData);
