@@ -15,6 +15,18 @@ constexpr int kBlueOffset = 4;
 constexpr unsigned kHexBase = 16;
 constexpr unsigned kChannelMask = 0xFF;
 
+// MultiByteToWideChar from the ANSI code page, in which the folder was spelt exactly.
+std::wstring WideFromAnsi(const char* text) {
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (size <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(size, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
+    wide.resize(size - 1);
+    return wide;
+}
+
 unsigned HexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
@@ -67,11 +79,17 @@ void CSystemData::SetBaseDir(const RVK::CString& folder) {
     m_strBaseDir = folder;
     m_strMemoDir = folder + "\\" + kMemoFolderName;
     m_strIniPath = folder + "\\" + kIniFileName;
+    m_strBaseDirW = WideFromAnsi(m_strBaseDir);
+    m_strMemoDirW = WideFromAnsi(m_strMemoDir);
 }
 
 RVK::CString CSystemData::GetBaseDir() const { return m_strBaseDir; }
 
 RVK::CString CSystemData::GetMemoDir() const { return m_strMemoDir; }
+
+const std::wstring& CSystemData::GetBaseDirW() const { return m_strBaseDirW; }
+
+const std::wstring& CSystemData::GetMemoDirW() const { return m_strMemoDirW; }
 
 COLORREF CSystemData::GetCalendarBackColor() const { return ReadColor(kCalendarBack); }
 COLORREF CSystemData::GetCalendarTextColor() const { return ReadColor(kCalendarText); }

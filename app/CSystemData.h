@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/CObject.h"
 #include "framework/CString.h"
 
@@ -20,6 +22,9 @@ public:
     void SetBaseDir(const RVK::CString& folder);
     RVK::CString GetBaseDir() const;
     RVK::CString GetMemoDir() const;
+    // The same folders in UTF-16, for the W calls that name memo files.
+    const std::wstring& GetBaseDirW() const;
+    const std::wstring& GetMemoDirW() const;
 
     COLORREF GetCalendarBackColor() const;
     COLORREF GetCalendarTextColor() const;
@@ -68,6 +73,8 @@ private:
     RVK::CString m_strBaseDir;
     RVK::CString m_strMemoDir;
     RVK::CString m_strIniPath;
+    std::wstring m_strBaseDirW;
+    std::wstring m_strMemoDirW;
 
     static CSystemData* s_pInstance;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 
 #include "calendar/CDate.h"
 #include "framework/CBrush.h"
@@ -144,7 +145,7 @@ private:
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
     MemoDays FindMemoDays(const CDate& first);
-    MemoDays ReadMemoDays(const RVK::CString& folder, const CDate& first);
+    MemoDays ReadMemoDays(const std::wstring& folder, const CDate& first);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
     void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,

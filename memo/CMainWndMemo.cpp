@@ -2,19 +2,16 @@
 
 #include <shellapi.h>
 
-#include <cstring>
-
 #include "app/CSystemData.h"
 #include "framework/CFile.h"
 #include "framework/CFileFind.h"
+#include "framework/CFileFindW.h"
+#include "memo/CMemoName.h"
 #include "memo/CMemoRecycler.h"
 
 namespace {
 
 constexpr const char* kMemoNameFormat = "%04d%02d%02d.txt";
-// Every memo name of one month: the platform's '?' also matches nothing before the dot,
-// so the names found are checked one by one.
-constexpr const char* kMonthPatternFormat = "%04d%02d??.txt";
 constexpr const char* kHelpName = "使い方.txt";
 constexpr const char* kSeparator = "\\";
 
@@ -22,27 +19,6 @@ constexpr const char* kSeparator = "\\";
 constexpr int kDone = ERROR_SUCCESS;
 constexpr int kNotCreated = ERROR_INVALID_HANDLE;
 constexpr int kFailed = ERROR_INVALID_DATA;
-
-// The day of `first`'s month whose memo `name` is, or 0. Names are equal as the
-// platform's file names are, without regard to case.
-int MemoDayOf(const char* name, const CDate& first) {
-    const int length = static_cast<int>(std::strlen(name));
-    constexpr int kDayDigitsFromEnd = 6; // "DD.txt"
-    if (length < kDayDigitsFromEnd) {
-        return 0;
-    }
-    const char* digits = name + length - kDayDigitsFromEnd;
-    if (digits[0] < '0' || digits[0] > '9' || digits[1] < '0' || digits[1] > '9') {
-        return 0;
-    }
-    const int day = (digits[0] - '0') * 10 + (digits[1] - '0');
-    if (day < 1 || day > first.GetDaysInMonth()) {
-        return 0;
-    }
-    RVK::CString expected;
-    expected.Format(kMemoNameFormat, first.GetYear(), first.GetMonth(), day);
-    return _stricmp(name, expected) == 0 ? day : 0;
-}
 
 } // namespace
 
@@ -64,23 +40,23 @@ CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
     if (known != m_memoMonths.end()) {
         return known->second;
     }
-    const MemoDays days = ReadMemoDays(folder, first);
+    const MemoDays days = ReadMemoDays(settings->GetMemoDirW(), first);
     m_memoMonths[month] = days;
     return days;
 }
 
-// One FindFirstFileA for the whole month: a search for an exact name that is missing
-// reads the whole folder on some file systems, and a month has up to 31 of them.
-CMainWnd::MemoDays CMainWnd::ReadMemoDays(const RVK::CString& folder, const CDate& first) {
-    RVK::CString name;
-    name.Format(kMonthPatternFormat, first.GetYear(), first.GetMonth());
-    RVK::CFileFind find;
+// One search for the whole month: a search for an exact name that is missing reads the
+// whole folder on some file systems, and a month has up to 31 of them.
+CMainWnd::MemoDays CMainWnd::ReadMemoDays(const std::wstring& folder, const CDate& first) {
+    RVK::CFileFindW find;
     MemoDays days = 0;
-    for (bool found = find.FindFile(folder + kSeparator + name); found;
-         found = find.FindNextFile()) {
-        const int day = MemoDayOf(find.GetFileName(), first);
-        if (day > 0) {
-            days |= MemoDays{1} << day;
+    CDate day(first);
+    for (bool found =
+             find.FindFirstFileExW((folder + L"\\" + CMemoName::MonthPattern(first)).c_str());
+         found; found = find.FindNextFileW()) {
+        if (CMemoName::ToDate(find.GetFileName(), day) && day.GetYear() == first.GetYear() &&
+            day.GetMonth() == first.GetMonth()) {
+            days |= MemoDays{1} << day.GetDay();
         }
     }
     return days;
