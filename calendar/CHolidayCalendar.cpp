@@ -58,12 +58,9 @@ struct MondayHoliday {
     const char* name;
 };
 constexpr MondayHoliday kMondayHolidays[] = {
-    {1, 2, 2000, kLastYear, "成人の日"},
-    {7, 3, 2003, 2019, "海の日"},
-    {7, 3, 2022, kLastYear, "海の日"},
-    {9, 3, 2003, kLastYear, "敬老の日"},
-    {10, 2, 2000, 2019, "体育の日"},
-    {10, 2, 2022, kLastYear, "スポーツの日"},
+    {1, 2, 2000, kLastYear, "成人の日"}, {7, 3, 2003, 2019, "海の日"},
+    {7, 3, 2022, kLastYear, "海の日"},   {9, 3, 2003, kLastYear, "敬老の日"},
+    {10, 2, 2000, 2019, "体育の日"},     {10, 2, 2022, kLastYear, "スポーツの日"},
 };
 
 // Days made holidays by laws of their own, and the holidays moved for the Games of 2020
