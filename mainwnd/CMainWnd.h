@@ -65,6 +65,7 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdNextDay();
     virtual int OnCmdToday();
     virtual int OnCmdSelectDate();
+    virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
 
@@ -130,6 +131,8 @@ protected:
     // The class background from before this window; put back when it goes.
     HBRUSH m_hbrOldClassBack;
     bool m_bMenuBarAttached;
+    // Whether holidays are drawn in the Sunday colour.
+    bool m_bShowHolidays;
 
 private:
     // Bit d set: day d of the month has a memo.
@@ -141,9 +144,11 @@ private:
     void DestroyContextMenu();
     void ForgetMenus();
     void ReleaseMenus();
+    void UpdateHolidayChecks();
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
+    COLORREF DayNumberColor(const CDate& day) const;
     MemoDays FindMemoDays(const CDate& first);
     MemoDays ReadMemoDays(const std::wstring& folder, const CDate& first);
     void PaintHeader(RVK::CDC& dc);
