@@ -67,6 +67,7 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdNextDay();
     virtual int OnCmdToday();
     virtual int OnCmdSelectDate();
+    virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
 
@@ -136,6 +137,8 @@ protected:
     // The class background from before this window; put back when it goes.
     HBRUSH m_hbrOldClassBack;
     bool m_bMenuBarAttached;
+    // Whether holidays are drawn in the Sunday colour.
+    bool m_bShowHolidays;
 
 private:
     // Bit d set: day d of the month has a memo.
@@ -147,9 +150,11 @@ private:
     void DestroyContextMenu();
     void ForgetMenus();
     void ReleaseMenus();
+    void UpdateHolidayChecks();
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
+    COLORREF DayNumberColor(const CDate& day) const;
     MemoDays FindMemoDays(const CDate& first);
     // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
     // not have noticed the change yet.

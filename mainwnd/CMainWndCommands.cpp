@@ -43,6 +43,7 @@ constexpr Route kCommands[] = {
     {kCmdNextDay, &CMainWnd::OnCmdNextDay},
     {kCmdToday, &CMainWnd::OnCmdToday},
     {kCmdSelectDate, &CMainWnd::OnCmdSelectDate},
+    {kCmdShowHolidays, &CMainWnd::OnCmdShowHolidays},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
 };

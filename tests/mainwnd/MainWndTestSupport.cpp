@@ -63,6 +63,10 @@ std::string SettingsTest::TakeFromTrash(const std::string& name) const {
 
 void MainWndTest::SetUp() {
     SettingsTest::SetUp();
+    OpenWindow();
+}
+
+void MainWndTest::OpenWindow() {
     wnd = std::make_unique<TestMainWnd>();
     wnd->Create(CW_USEDEFAULT, CW_USEDEFAULT, MainWndLayout::kWindowWidth,
                 MainWndLayout::kWindowHeight, nullptr);
@@ -72,12 +76,16 @@ void MainWndTest::SetUp() {
     Pump();
 }
 
-// The window's destruction posts the quit message, which must not end a later loop.
 void MainWndTest::TearDown() {
+    CloseWindow();
+    SettingsTest::TearDown();
+}
+
+// The window's destruction posts the quit message, which must not end a later loop.
+void MainWndTest::CloseWindow() {
     wnd.reset();
     Pump();
     QuitPosted();
-    SettingsTest::TearDown();
 }
 
 void MainWndTest::Pump() {

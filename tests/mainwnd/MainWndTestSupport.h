@@ -90,6 +90,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // A new main window, shown, as at start-up; closing it posts the quit message, taken here.
+    void OpenWindow();
+    void CloseWindow();
+
     HWND Window() const { return wnd->GetHandle(); }
     // Selects a date and paints the window completely.
     void ShowDate(const CDate& date) {
