@@ -279,3 +279,8 @@ int CMainWnd::OnCmdRefresh() {
     InvalidateRect(&kRepaintArea, FALSE);
     return 0;
 }
+
+int CMainWnd::OnCmdRereadMemos() {
+    ForgetMemoMonths();
+    return OnCmdRefresh();
+}

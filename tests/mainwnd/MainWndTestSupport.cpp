@@ -4,6 +4,12 @@
 
 #include "app/CSystemData.h"
 
+std::string Narrow(const wchar_t* path) {
+    char narrow[2 * MAX_PATH] = {};
+    WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
 void SettingsTest::SetUp() {
     ASSERT_TRUE(CSystemData::CreateInstance());
     CSystemData* settings = CSystemData::GetInstance();
