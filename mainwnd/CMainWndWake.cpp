@@ -97,7 +97,9 @@ FILETIME CMainWnd::GetNow() {
 
 HANDLE CMainWnd::GetWaitHandle() { return m_memoWatch.GetHandle(); }
 
-// A sync tool that writes a thousand memos costs a repaint per span, not one per memo.
+// A sync tool that writes a thousand memos costs a repaint per span, not one per memo. The
+// paint reads the memo folder after the notification was armed: Wine reports changes below
+// the watched folder only in folders opened since.
 void CMainWnd::OnSignalled() {
     m_memoWatch.Rearm();
     if (m_bMemoRepaintHeld) {
