@@ -39,6 +39,13 @@ constexpr MenuItem kViewTail[] = {
 };
 constexpr UINT kViewTailPos = std::size(kViewItems) + 1;
 constexpr UINT kViewHolidaysPos = kViewTailPos + 1;
+// Below the holiday item.
+constexpr MenuItem kViewMemoJumps[] = {
+    {"", 0},
+    {"前のメモへ", kCmdPrevMemo},
+    {"次のメモへ", kCmdNextMemo},
+};
+constexpr UINT kViewMemoJumpsPos = kViewTailPos + std::size(kViewTail);
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -105,7 +112,7 @@ CMainWnd::CMainWnd()
       m_crMemodayMark(kMemodayMark), m_crMemodayEdge(kMemodayEdge), m_crButtonBack(kButtonBack),
       m_crButtonText(kButtonText), m_hbrOldClassBack(nullptr), m_bMenuBarAttached(false),
       m_bShowHolidays(ReadShowHolidays()), m_bMemoRepaintHeld(false),
-      m_bMemoChangedMeanwhile(false) {
+      m_bMemoChangedMeanwhile(false), m_rcTipCell(), m_bMouseTracked(false) {
     LoadColors();
     m_brBack = RVK::CBrush(kSolidBrush, m_crCalendarBack);
     m_font.CreateFont(kControlFontHeight, kFontFace, 0, 0, 0, 0);
@@ -160,6 +167,7 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuView, 0, kViewItems);
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
     InsertItems(m_menuView, kViewTailPos, kViewTail);
+    InsertItems(m_menuView, kViewMemoJumpsPos, kViewMemoJumps);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);
 
@@ -197,6 +205,7 @@ void CMainWnd::CreateControls() {
 }
 
 LRESULT CMainWnd::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    m_dayTip.Destroy();
     DestroyContextMenu();
     if (m_bMenuBarAttached) {
         // The window destroys its menu bar, and with it every menu inserted there.
@@ -277,12 +286,14 @@ int CMainWnd::OnCmdShowHolidays() {
     return OnCmdRefresh();
 }
 
+// The month view changes: a tip that shows may belong to another day now.
 int CMainWnd::OnCmdRefresh() {
+    m_dayTip.Pop();
     InvalidateRect(&kRepaintArea, FALSE);
     return 0;
 }
 
 int CMainWnd::OnCmdRereadMemos() {
-    ForgetMemoMonths();
+    ForgetMemoDays();
     return OnCmdRefresh();
 }

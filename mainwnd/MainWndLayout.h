@@ -24,6 +24,8 @@ constexpr int kCmdNextDay = 1210;
 constexpr int kCmdToday = 1211;
 constexpr int kCmdSelectDate = 1212;
 constexpr int kCmdShowHolidays = 1213;
+constexpr int kCmdPrevMemo = 1215;
+constexpr int kCmdNextMemo = 1216;
 constexpr int kCmdHelp = 1301;
 constexpr int kCmdVersion = 1302;
 
@@ -98,6 +100,9 @@ constexpr int kRows = 6;
 constexpr int kTextInset = 8;
 // The memo mark's box, relative to its cell's top-left corner.
 constexpr RECT kMarkBox = {22, 2, 30, 10};
+// The day tip: its lines wrap at this width, and it stays this long while the mouse rests.
+constexpr int kDayTipWidth = 320;
+constexpr int kDayTipShowMs = 30000;
 // Client points over the month title where a double click asks for a date: x 60 to 188
 // and y 44 to 68, both bounds included, so right and bottom lie one past them.
 constexpr RECT kTitleArea = {60, 44, 189, 69};

@@ -21,47 +21,27 @@ constexpr int kFailed = ERROR_INVALID_DATA;
 
 } // namespace
 
-// Months read since the folder last changed are kept, for as long as the folder watch
+// The days read since the folder last changed are kept, for as long as the folder watch
 // vouches for them; anything else is read now.
-CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
+CMemoDays* CMainWnd::KeptMemoDays() {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings == nullptr) {
-        return 0;
+        return nullptr;
     }
     const RVK::CString folder = settings->GetMemoDir();
     if (!m_memoWatch.IsUnchanged(folder)) {
-        m_memoMonths.clear();
+        m_memoDays.Forget(settings->GetMemoDirW());
         m_memoWatch.Restart(folder, settings->GetBaseDir());
     }
-    constexpr long long kMonthsPerYear = 12;
-    const long long month = first.GetYear() * kMonthsPerYear + first.GetMonth() - 1;
-    const auto known = m_memoMonths.find(month);
-    if (known != m_memoMonths.end()) {
-        return known->second;
-    }
-    const MemoDays days = ReadMemoDays(settings->GetMemoDirW(), first);
-    m_memoMonths[month] = days;
-    return days;
+    return &m_memoDays;
 }
 
-void CMainWnd::ForgetMemoMonths() { m_memoMonths.clear(); }
-
-// One search for the whole month: a search for an exact name that is missing reads the
-// whole folder on some file systems, and a month has up to 31 of them.
-CMainWnd::MemoDays CMainWnd::ReadMemoDays(const std::wstring& folder, const CDate& first) {
-    RVK::CFileFindW find;
-    MemoDays days = 0;
-    CDate day(first);
-    for (bool found =
-             find.FindFirstFileExW((folder + L"\\" + CMemoName::MonthPattern(first)).c_str());
-         found; found = find.FindNextFileW()) {
-        if (CMemoName::ToDate(find.GetFileName(), day) && day.GetYear() == first.GetYear() &&
-            day.GetMonth() == first.GetMonth()) {
-            days |= MemoDays{1} << day.GetDay();
-        }
-    }
-    return days;
+CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
+    CMemoDays* days = KeptMemoDays();
+    return days != nullptr ? days->GetMonth(day.GetYear(), day.GetMonth()) : 0;
 }
+
+void CMainWnd::ForgetMemoDays() { m_memoDays.Forget(); }
 
 RVK::CString CMainWnd::GetMemoPath(CDate date) {
     const CSystemData* settings = CSystemData::GetInstance();
@@ -104,7 +84,7 @@ int CMainWnd::OpenMemo(CDate date) {
         if (created == INVALID_HANDLE_VALUE || created == nullptr) {
             return kNotCreated;
         }
-        ForgetMemoMonths();
+        ForgetMemoDays();
         OnCmdRefresh();
     }
     ShellOpenW(path.c_str());
