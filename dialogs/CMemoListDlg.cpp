@@ -35,6 +35,25 @@ constexpr int kMaxNamesShown = 20;
 // Enough for any of the formats above.
 constexpr int kFormatBufferSize = 64;
 
+// The line beside OK that tells how far a long deletion has come.
+class CProgressLine : public CMemoRecycler::Progress {
+public:
+    explicit CProgressLine(HWND dialog) : m_dialog(dialog) {}
+    CProgressLine(const CProgressLine&) = delete;
+    CProgressLine& operator=(const CProgressLine&) = delete;
+    ~CProgressLine() { ::SetDlgItemTextW(m_dialog, IDC_MEMO_LIST_PROGRESS, L""); }
+
+    void ShowProgress(int done, int total) override {
+        wchar_t text[kFormatBufferSize];
+        ::wsprintfW(text, kProgressFormat, total, done);
+        ::SetDlgItemTextW(m_dialog, IDC_MEMO_LIST_PROGRESS, text);
+        ::UpdateWindow(m_dialog);
+    }
+
+private:
+    HWND m_dialog;
+};
+
 } // namespace
 
 CMemoListDlg::CMemoListDlg() : CDialog(IDD_MEMO_LIST) {}
@@ -104,11 +123,7 @@ int CMemoListDlg::DeleteSelected() {
             paths.push_back(folder + NameAt(index));
         }
     }
-    m_deleting = true;
-    CMemoRecycler recycler(GetHandle(), this);
-    const std::vector<CMemoRecycler::Outcome> outcomes = recycler.Delete(paths);
-    m_deleting = false;
-    ::SetDlgItemTextW(GetHandle(), IDC_MEMO_LIST_PROGRESS, L"");
+    const std::vector<CMemoRecycler::Outcome> outcomes = DeleteFiles(paths);
     std::vector<std::wstring> undeleted;
     bool kept = false;
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
@@ -221,11 +236,14 @@ LRESULT CMemoListDlg::NotifyResult(LRESULT result) {
     return TRUE;
 }
 
-void CMemoListDlg::ShowProgress(int done, int total) {
-    wchar_t text[kFormatBufferSize];
-    ::wsprintfW(text, kProgressFormat, total, done);
-    ::SetDlgItemTextW(GetHandle(), IDC_MEMO_LIST_PROGRESS, text);
-    ::UpdateWindow(GetHandle());
+std::vector<CMemoRecycler::Outcome>
+CMemoListDlg::DeleteFiles(const std::vector<std::wstring>& paths) {
+    m_deleting = true;
+    CProgressLine progress(GetHandle());
+    CMemoRecycler recycler(GetHandle(), &progress);
+    std::vector<CMemoRecycler::Outcome> outcomes = recycler.Delete(paths);
+    m_deleting = false;
+    return outcomes;
 }
 
 // MessageBoxW: the names as the file system spells them.

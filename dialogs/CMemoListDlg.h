@@ -11,7 +11,7 @@
 // buttons to check all, uncheck all and delete the checked files to the Recycle Bin. The
 // dialog keeps the names, exactly as the file system spells them, and their checks; the
 // list asks for what it shows.
-class CMemoListDlg : public RVK::CDialog, private CMemoRecycler::Progress {
+class CMemoListDlg : public RVK::CDialog {
     RVK_DECLARE_RUNTIME_CLASS()
 
     CMemoListDlg();
@@ -40,7 +40,7 @@ private:
     void TakeCheck(const NMLISTVIEW& change);
     int FindItem(const NMLVFINDITEMW& request) const;
     LRESULT NotifyResult(LRESULT result);
-    void ShowProgress(int done, int total) override;
+    std::vector<CMemoRecycler::Outcome> DeleteFiles(const std::vector<std::wstring>& paths);
     void ReportUndeleted(const std::vector<std::wstring>& names);
 
     // Every name, each ended by a NUL, and where each starts: two blocks, however many
