@@ -58,9 +58,9 @@ public:
         }
         return checked;
     }
-    void CheckExactly(const WideNames& names) {
+    void CheckAllBut(const WideNames& names) {
         for (int i = 0; i < m_listView.GetItemCount(); ++i) {
-            m_listView.SetCheck(i, names.count(NameAt(i)) != 0);
+            m_listView.SetCheck(i, names.count(NameAt(i)) == 0);
         }
     }
     HWND List() const { return m_listView.GetHandle(); }
@@ -220,11 +220,11 @@ TEST_F(CMemoListDlgTest, NamesTheCodePageCannotSpellAreListedAndDeletedExactly) 
     TestMemoListDlg dlg;
     UiScript script;
     HWND dialog = nullptr;
-    script.WaitFor(dialog, kCaption).Do("check the odd names; delete", [&] {
+    script.WaitFor(dialog, kCaption).Do("check all but the two; delete", [&] {
         for (int i = 0; i < 5; ++i) {
             listed.insert(dlg.NameAt(i));
         }
-        dlg.CheckExactly(odd);
+        dlg.CheckAllBut({L"20131227.txt", L"ab.txt"});
         ClickButton(dialog, kDelete);
     });
     script.Then("deleted", [&] { return NamesIn(folder.File("memo")).size() == 2; });
