@@ -54,6 +54,8 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdOptions();
     virtual int OnCmdColors();
     virtual int OnCmdRefresh();
+    // 更新: forgets the memo days kept so far, then repaints, so the folder is read anew.
+    virtual int OnCmdRereadMemos();
     virtual int OnCmdMemoList();
     virtual int OnCmdPrevYear();
     virtual int OnCmdNextYear();
@@ -65,6 +67,7 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdNextDay();
     virtual int OnCmdToday();
     virtual int OnCmdSelectDate();
+    virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
 
@@ -92,6 +95,8 @@ class CMainWnd : public RVK::CWindow {
     // Memo files: one per day in the memo folder. Results are platform error codes:
     // 0 done (or nothing to delete), 6 not created, 13 no path or not deleted.
     virtual RVK::CString GetMemoPath(CDate date);
+    // The same path in UTF-16, for the W calls; empty when there is no settings object.
+    virtual std::wstring GetMemoPathW(CDate date);
     virtual RVK::CString GetHelpPath();
     virtual int OpenMemo(CDate date);
     virtual int DeleteMemo(CDate date);
@@ -102,6 +107,8 @@ protected:
     // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
     // call: shellapi.h turns that name into a macro in some files only.)
     virtual void ShellOpen(const char* path);
+    // ShellExecuteW the same way, for a path the ANSI code page may not spell.
+    virtual void ShellOpenW(const wchar_t* path);
 
     RVK::CFont m_font;
     RVK::CMenu m_menuBar;
@@ -130,6 +137,8 @@ protected:
     // The class background from before this window; put back when it goes.
     HBRUSH m_hbrOldClassBack;
     bool m_bMenuBarAttached;
+    // Whether holidays are drawn in the Sunday colour.
+    bool m_bShowHolidays;
 
 private:
     // Bit d set: day d of the month has a memo.
@@ -141,10 +150,15 @@ private:
     void DestroyContextMenu();
     void ForgetMenus();
     void ReleaseMenus();
+    void UpdateHolidayChecks();
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
+    COLORREF DayNumberColor(const CDate& day) const;
     MemoDays FindMemoDays(const CDate& first);
+    // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
+    // not have noticed the change yet.
+    void ForgetMemoMonths();
     MemoDays ReadMemoDays(const std::wstring& folder, const CDate& first);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);

@@ -31,7 +31,7 @@ constexpr Route kCommands[] = {
     {kCmdExit, &CMainWnd::OnCmdExit},
     {kCmdOptions, &CMainWnd::OnCmdOptions},
     {kCmdColors, &CMainWnd::OnCmdColors},
-    {kCmdRefresh, &CMainWnd::OnCmdRefresh},
+    {kCmdRefresh, &CMainWnd::OnCmdRereadMemos},
     {kCmdMemoList, &CMainWnd::OnCmdMemoList},
     {kCmdPrevYear, &CMainWnd::OnCmdPrevYear},
     {kCmdNextYear, &CMainWnd::OnCmdNextYear},
@@ -43,6 +43,7 @@ constexpr Route kCommands[] = {
     {kCmdNextDay, &CMainWnd::OnCmdNextDay},
     {kCmdToday, &CMainWnd::OnCmdToday},
     {kCmdSelectDate, &CMainWnd::OnCmdSelectDate},
+    {kCmdShowHolidays, &CMainWnd::OnCmdShowHolidays},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
 };
@@ -172,7 +173,7 @@ int CMainWnd::OnVkF() { return IsCtrlDown() ? OnCmdSelectDate() : 0; }
 int CMainWnd::OnVkL() { return IsCtrlDown() ? OnCmdMemoList() : 0; }
 int CMainWnd::OnVkF1() { return OnCmdHelp(); }
 int CMainWnd::OnVkF3() { return OnCmdSelectDate(); }
-int CMainWnd::OnVkF5() { return OnCmdRefresh(); }
+int CMainWnd::OnVkF5() { return OnCmdRereadMemos(); }
 
 int CMainWnd::OnCmdOpenMemo() {
     OpenMemo(m_date);

@@ -23,6 +23,15 @@ bool LastWritten(const char* folder, FILETIME& written) {
     return true;
 }
 
+// A bare drive such as "E:" names that drive's current folder; its root is "E:\".
+RVK::CString FolderPath(const char* folder) {
+    RVK::CString path(folder);
+    if (path.GetLength() == 2 && folder[1] == ':') {
+        path += "\\";
+    }
+    return path;
+}
+
 } // namespace
 
 CMemoFolderWatch::CMemoFolderWatch()
@@ -41,7 +50,7 @@ void CMemoFolderWatch::Restart(const char* folder, const char* parent) {
         Close();
     }
     if (m_hChange == INVALID_HANDLE_VALUE) {
-        m_hChange = ::FindFirstChangeNotificationA(parent, TRUE, kWatchedChanges);
+        m_hChange = ::FindFirstChangeNotificationA(FolderPath(parent), TRUE, kWatchedChanges);
         m_strFolder = folder;
     }
     FILETIME now;

@@ -47,6 +47,9 @@ protected:
     TempDir folder;
 };
 
+// A UTF-16 path in the ANSI code page, as the tests spell their folders.
+std::string Narrow(const wchar_t* path);
+
 // The main window with a fixed "today", the shell's "open" recorded instead of starting
 // an editor, and the dialogs counted instead of shown unless a test asks for them.
 class TestMainWnd : public CMainWnd {
@@ -78,6 +81,7 @@ public:
 protected:
     CDate GetToday() override { return today; }
     void ShellOpen(const char* path) override { opened.push_back(path); }
+    void ShellOpenW(const wchar_t* path) override { opened.push_back(Narrow(path)); }
 };
 
 // A shown main window on the settings of SettingsTest.
@@ -85,6 +89,10 @@ class MainWndTest : public SettingsTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // A new main window, shown, as at start-up; closing it posts the quit message, taken here.
+    void OpenWindow();
+    void CloseWindow();
 
     HWND Window() const { return wnd->GetHandle(); }
     // Selects a date and paints the window completely.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/CSystemData.h"
 #include "tests/memo/NoRecycleBin.h"
 
 namespace {
@@ -122,4 +123,64 @@ TEST_F(CMainWndMemoTest, TheShellOpensTheFileItIsGiven) {
         Sleep(100);
     }
     EXPECT_EQ(folder.ReadFile("opened.txt"), "opened\r\n");
+}
+
+// In Shift-JIS "²" reads as "2" and "¥" as "\": such names are no memos, and opening the
+// 27th makes its own.
+TEST_F(CMainWndMemoTest, LookAlikeNamesMarkNothingAndOpeningMakesTheDaysOwnMemo) {
+    const std::wstring memoDir = CSystemData::GetInstance()->GetMemoDirW() + L"\\";
+    const std::wstring lookAlikes[] = {memoDir + L"201312\u00b27.txt", memoDir + L"..\u00a5x.txt"};
+    for (const std::wstring& name : lookAlikes) {
+        CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
+    ShowDate(MakeDate(2013, 12, 5));
+    EXPECT_NE(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
+
+    const CDate day = MakeDate(2013, 12, 27);
+    EXPECT_EQ(wnd->OpenMemo(day), 0);
+    EXPECT_TRUE(MemoExists("20131227.txt"));
+    EXPECT_EQ(wnd->opened, std::vector<std::string>{MemoPath(day)});
+    Pump();
+    EXPECT_EQ(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
+}
+
+// The program's folder replaced by a copy with the same times, as a restore does: the
+// folder watch still watches the old one, so only 更新 and Kalvo's own creates read the
+// new one. Moving the date keeps what was read.
+TEST_F(CMainWndMemoTest, RefreshAndOwnCreatesReadTheFolderAnewAndMovesDoNot) {
+    const std::string root = folder.Path();
+    const FILETIME longAgo = {0, 0x01CEEE00}; // early in 2014
+    folder.SetWriteTime("memo", longAgo);
+    ShowDate(MakeDate(2013, 12, 5));
+    ASSERT_TRUE(MoveFileA(root.c_str(), (root + "-old").c_str()));
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    folder.MakeFolder("memo");
+    ASSERT_TRUE(MoveFileA((root + "-old").c_str(), folder.File("old").c_str()));
+    const auto changeUnseen = [&](auto change) {
+        change();
+        folder.SetWriteTime("memo", longAgo);
+    };
+    const auto marked = [&] {
+        return Pixel(kMarkOf27th.x, kMarkOf27th.y) == TestColors::kMemodayMark;
+    };
+
+    changeUnseen([&] { WriteMemo("20131227.txt"); });
+    Repaint();
+    ASSERT_FALSE(marked()) << "the watch must not see the new folder";
+    Key(VK_F5);
+    Pump();
+    EXPECT_TRUE(marked());
+
+    changeUnseen([&] { DeleteFileA(folder.File(MemoFile("20131227.txt")).c_str()); });
+    Key(VK_RIGHT);
+    Pump();
+    EXPECT_TRUE(marked()) << "a move keeps the month read";
+    Command(MainWndLayout::kCmdRefresh);
+    Pump();
+    EXPECT_FALSE(marked());
+
+    changeUnseen([&] { WriteMemo("20131227.txt"); });
+    changeUnseen([&] { wnd->OpenMemo(MakeDate(2013, 12, 28)); });
+    Pump();
+    EXPECT_TRUE(marked());
 }
