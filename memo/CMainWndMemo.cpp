@@ -114,12 +114,12 @@ int CMainWnd::OpenMemo(CDate date) {
 // The Recycle Bin keeps a deleted memo, so that one stray key press cannot destroy a
 // written memo for good.
 int CMainWnd::DeleteMemo(CDate date) {
-    const CSystemData* settings = CSystemData::GetInstance();
-    if (settings == nullptr) {
+    const std::wstring path = GetMemoPathW(date);
+    if (path.empty()) {
         return kFailed;
     }
     CMemoRecycler recycler(GetHandle());
-    switch (recycler.Delete({settings->GetMemoDirW() + L"\\" + CMemoName::Of(date)}).front()) {
+    switch (recycler.Delete({path}).front()) {
     case CMemoRecycler::Outcome::kMissing:
         return kDone;
     case CMemoRecycler::Outcome::kDeleted:
