@@ -115,7 +115,11 @@ int CMainApp::Run() {
         return kRunFailed;
     }
     wnd.ShowWindow(SW_SHOWNORMAL);
-    return CWinApp::Run();
+    // The loop wakes the window when the memo folder changes.
+    SetWaitable(&wnd);
+    const int result = CWinApp::Run();
+    SetWaitable(nullptr);
+    return result;
 }
 
 int CMainApp::ExitInstance() {

@@ -104,7 +104,8 @@ CMainWnd::CMainWnd()
       m_crSatdayText(kSatdayText), m_crSeldayBack(kSeldayBack), m_crTodayEdge(kTodayEdge),
       m_crMemodayMark(kMemodayMark), m_crMemodayEdge(kMemodayEdge), m_crButtonBack(kButtonBack),
       m_crButtonText(kButtonText), m_hbrOldClassBack(nullptr), m_bMenuBarAttached(false),
-      m_bShowHolidays(ReadShowHolidays()) {
+      m_bShowHolidays(ReadShowHolidays()), m_bMemoRepaintHeld(false),
+      m_bMemoChangedMeanwhile(false) {
     LoadColors();
     m_brBack = RVK::CBrush(kSolidBrush, m_crCalendarBack);
     m_font.CreateFont(kControlFontHeight, kFontFace, 0, 0, 0, 0);
@@ -145,6 +146,7 @@ LRESULT CMainWnd::OnCreate(WPARAM wParam, LPARAM lParam) {
     BuildMenus();
     m_bMenuBarAttached = SetMenu(m_menuBar.GetHandle()) != FALSE;
     CreateControls();
+    ArmMidnightTimer();
     return CWindow::OnCreate(wParam, lParam);
 }
 

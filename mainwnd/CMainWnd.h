@@ -13,6 +13,7 @@
 #include "framework/CMenu.h"
 #include "framework/CStatic.h"
 #include "framework/CString.h"
+#include "framework/CWaitable.h"
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
 #include "memo/CMemoFolderWatch.h"
@@ -23,7 +24,9 @@ class CDC;
 
 // The program's one top-level window: the month view of the selected date, the column
 // of navigation buttons and unit labels, the menus, and every command the user gives.
-class CMainWnd : public RVK::CWindow {
+// The month view follows the memo folder and the date by itself: the message loop waits
+// on the folder's change notification for it, and a timer wakes it at midnight.
+class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     RVK_DECLARE_RUNTIME_CLASS()
 
     CMainWnd();
@@ -42,8 +45,17 @@ class CMainWnd : public RVK::CWindow {
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
     int GetIconId() override;
+
+    // The memo folder's change notification.
+    HANDLE GetWaitHandle() override;
+    // The memo folder changed: the notification is armed again and the month view
+    // repainted, at once for the first change and then at most once per span while more
+    // keep coming.
+    void OnSignalled() override;
 
     // Reads the eleven colours anew and repaints with them; false without settings.
     virtual bool ReloadColors();
@@ -104,6 +116,8 @@ class CMainWnd : public RVK::CWindow {
 protected:
     // Today as the month view and the today command see it.
     virtual CDate GetToday();
+    // GetSystemTimeAsFileTime: the time from which the midnight timer is set.
+    virtual FILETIME GetNow();
     // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
     // call: shellapi.h turns that name into a macro in some files only.)
     virtual void ShellOpen(const char* path);
@@ -164,9 +178,16 @@ private:
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
     void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,
                   int row);
+    void ArmMidnightTimer();
+    void OnDayMayHaveChanged();
+    void OnMemoRepaintTimer();
 
     // The memo days of the months painted since the memo folder last changed, by month
     // number (year × 12 + month − 1).
     std::map<long long, MemoDays> m_memoMonths;
     CMemoFolderWatch m_memoWatch;
+    // The memo repaint timer runs: a change now waits for it.
+    bool m_bMemoRepaintHeld;
+    // The memo folder changed since the month view was last asked to repaint.
+    bool m_bMemoChangedMeanwhile;
 };

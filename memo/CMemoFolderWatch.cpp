@@ -65,6 +65,14 @@ bool CMemoFolderWatch::IsUnchanged(const char* folder) {
            ::CompareFileTime(&written, &m_written) == 0;
 }
 
+// FindNextChangeNotification; a handle that cannot be armed again is given up.
+void CMemoFolderWatch::Rearm() {
+    m_bTrusted = false;
+    if (m_hChange != INVALID_HANDLE_VALUE && !::FindNextChangeNotification(m_hChange)) {
+        Close();
+    }
+}
+
 // WaitForSingleObject without waiting.
 bool CMemoFolderWatch::IsNotified() const {
     return ::WaitForSingleObject(m_hChange, 0) != WAIT_TIMEOUT;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,13 +75,28 @@ public:
         return realDialogs;
     }
 
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) override {
+        timers[id] = elapse;
+        return CMainWnd::SetTimer(id, elapse);
+    }
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override {
+        ++paints;
+        return CMainWnd::OnPaint(wParam, lParam);
+    }
+
     CDate today = MakeDate(2013, 12, 27);
+    // The clock the midnight timer reads; the real one while it is zero.
+    FILETIME now = {};
     bool realDialogs = false;
     std::array<int, 3> dialogs = {};
     std::vector<std::string> opened;
+    // The span each timer was last set to, by id.
+    std::map<UINT_PTR, UINT> timers;
+    std::atomic<int> paints{0};
 
 protected:
     CDate GetToday() override { return today; }
+    FILETIME GetNow() override { return now.dwHighDateTime != 0 ? now : CMainWnd::GetNow(); }
     void ShellOpen(const char* path) override { opened.push_back(path); }
     void ShellOpenW(const wchar_t* path) override { opened.push_back(Narrow(path)); }
 };

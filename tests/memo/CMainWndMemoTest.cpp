@@ -1,14 +1,28 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
 #include <string>
+#include <thread>
 
 #include "app/CSystemData.h"
+#include "app/CWinApp.h"
 #include "tests/memo/NoRecycleBin.h"
 
 namespace {
 
 // The centre of the 27th's memo mark in December 2013.
 constexpr POINT kMarkOf27th = {34 + 32 * 5, 110 + 32 * 3};
+
+// Milliseconds from `start` until the 27th's mark is shown or gone as asked, up to 5 s. Only
+// looks at the screen: no message reaches the window.
+DWORD WaitForMark(HWND window, bool shown, DWORD start) {
+    const HDC dc = GetDC(window);
+    while ((GetPixel(dc, kMarkOf27th.x, kMarkOf27th.y) == TestColors::kMemodayMark) != shown &&
+           GetTickCount() - start < 5000) {
+        Sleep(5);
+    }
+    ReleaseDC(window, dc);
+    return GetTickCount() - start;
+}
 
 class CMainWndMemoTest : public MainWndTest {
 protected:
@@ -183,4 +197,38 @@ TEST_F(CMainWndMemoTest, RefreshAndOwnCreatesReadTheFolderAnewAndMovesDoNot) {
     changeUnseen([&] { wnd->OpenMemo(MakeDate(2013, 12, 28)); });
     Pump();
     EXPECT_TRUE(marked());
+}
+
+// Another program makes a memo, then 200 more while removing the first, as the loop runs
+// untouched. A mark must show or go within 0.5 s (four times that on a loaded machine); a
+// burst costs one repaint at its start, at most one per 100 ms, and one at its end.
+TEST_F(CMainWndMemoTest, MarksFollowTheFolderWithoutInputAndABurstCostsFewRepaints) {
+    ShowDate(MakeDate(2013, 12, 5));
+    DWORD latency[2] = {}, burstMs = 0;
+    int burstPaints = 0;
+    std::thread outsider([&, loopThread = GetCurrentThreadId()] {
+        Sleep(300);
+        DWORD start = GetTickCount();
+        WriteMemo("20131227.txt");
+        latency[0] = WaitForMark(Window(), true, start);
+        const int paintsBefore = wnd->paints;
+        const DWORD burstStart = GetTickCount();
+        for (int i = 0; i < 200; ++i) {
+            WriteMemo("2012" + std::to_string(1001 + i) + ".txt");
+        }
+        start = GetTickCount();
+        DeleteFileA(folder.File(MemoFile("20131227.txt")).c_str());
+        latency[1] = WaitForMark(Window(), false, start);
+        Sleep(300);
+        burstMs = GetTickCount() - burstStart;
+        burstPaints = wnd->paints - paintsBefore;
+        PostThreadMessageA(loopThread, WM_QUIT, 0, 0);
+    });
+    RVK::CWinApp loop;
+    loop.SetWaitable(wnd.get());
+    loop.Run();
+    outsider.join();
+    EXPECT_LT(latency[0], 2000u);
+    EXPECT_LT(latency[1], 2000u);
+    EXPECT_LE(burstPaints, 3 + static_cast<int>(burstMs / 100)) << burstMs << " ms";
 }
