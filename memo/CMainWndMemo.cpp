@@ -94,12 +94,12 @@ int CMainWnd::OpenMemo(CDate date) {
 // The Recycle Bin keeps a deleted memo, so that one stray key press cannot destroy a
 // written memo for good.
 int CMainWnd::DeleteMemo(CDate date) {
-    const RVK::CString path = GetMemoPath(date);
-    if (path.IsEmpty()) {
+    const std::wstring path = GetMemoPathW(date);
+    if (path.empty()) {
         return kFailed;
     }
     CMemoRecycler recycler(GetHandle());
-    switch (recycler.Delete(path)) {
+    switch (recycler.Delete({path}).front()) {
     case CMemoRecycler::Outcome::kMissing:
         return kDone;
     case CMemoRecycler::Outcome::kDeleted:
