@@ -180,8 +180,9 @@ private:
     // The memo days kept, forgotten first when the folder watch no longer vouches for
     // them; null without settings.
     CMemoDays* KeptMemoDays();
-    // The memo days of `day`'s month.
+    // The memo days of `day`'s month. Sets the walk of the whole folder going when it is due.
     CMemoDays::MonthDays FindMemoDays(const CDate& day);
+    void OnMemoWalkTimer();
     // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
     // not have noticed the change yet.
     void ForgetMemoDays();

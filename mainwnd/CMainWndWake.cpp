@@ -76,6 +76,9 @@ LRESULT CMainWnd::OnTimer(WPARAM wParam, LPARAM lParam) {
     case kMemoRepaintTimer:
         OnMemoRepaintTimer();
         return 0;
+    case kMemoWalkTimer:
+        OnMemoWalkTimer();
+        return 0;
     default:
         return CWindow::OnTimer(wParam, lParam);
     }

@@ -32,11 +32,14 @@ constexpr int kCmdVersion = 1302;
 // Timers of the main window, and their spans in milliseconds.
 constexpr UINT_PTR kMemoRepaintTimer = 1;
 constexpr UINT_PTR kMidnightTimer = 2;
+constexpr UINT_PTR kMemoWalkTimer = 3;
 // While the memo folder keeps changing, the month view is repainted at most this often.
 constexpr UINT kMemoRepaintSpan = 100;
 // The midnight timer fires this long after midnight, when the local date surely is the
 // new day's.
 constexpr UINT kMidnightMargin = 200;
+// While the window is idle, the walk of the whole memo folder reads a slice this often.
+constexpr UINT kMemoWalkSpan = 10;
 
 // The window title, also the caption of the version box.
 constexpr const char* kTitle = "Kalvo３";

@@ -8,6 +8,8 @@
 #include "memo/CMemoName.h"
 #include "memo/CMemoRecycler.h"
 
+using namespace MainWndLayout;
+
 namespace {
 
 constexpr const char* kMemoNameFormat = "%04d%02d%02d.txt";
@@ -38,7 +40,29 @@ CMemoDays* CMainWnd::KeptMemoDays() {
 
 CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
     CMemoDays* days = KeptMemoDays();
-    return days != nullptr ? days->GetMonth(day.GetYear(), day.GetMonth()) : 0;
+    if (days == nullptr) {
+        return 0;
+    }
+    const CMemoDays::MonthDays found = days->GetMonth(day.GetYear(), day.GetMonth());
+    if (days->IsWalkDue()) {
+        SetTimer(kMemoWalkTimer, kMemoWalkSpan);
+    }
+    return found;
+}
+
+// The walk reads a slice at each tick, which comes only while no other message waits, and
+// only while the folder watch vouches for the folder: what it reads of a folder that has
+// just changed would be forgotten at its next use.
+void CMainWnd::OnMemoWalkTimer() {
+    CMemoDays* days = KeptMemoDays();
+    if (days == nullptr || !days->IsWalkDue()) {
+        KillTimer(kMemoWalkTimer);
+        return;
+    }
+    if (m_memoWatch.IsUnchanged(CSystemData::GetInstance()->GetMemoDir()) &&
+        !days->ContinueWalk()) {
+        KillTimer(kMemoWalkTimer);
+    }
 }
 
 void CMainWnd::ForgetMemoDays() { m_memoDays.Forget(); }
@@ -103,6 +127,7 @@ int CMainWnd::DeleteMemo(CDate date) {
     case CMemoRecycler::Outcome::kMissing:
         return kDone;
     case CMemoRecycler::Outcome::kDeleted:
+        ForgetMemoDays();
         OnCmdRefresh();
         return kDone;
     default:

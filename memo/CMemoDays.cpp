@@ -24,9 +24,21 @@ int FirstDay(CMemoDays::MonthDays days) { return __builtin_ctz(days); }
 
 int LastDay(CMemoDays::MonthDays days) { return kBitsPerMonth - 1 - __builtin_clz(days); }
 
+// Adds the found entry's day to `years` when its name is exactly a memo name of `onlyYear`,
+// or of any year when that is 0: a search pattern lets other names through.
+template <typename Years> void AddFound(const RVK::CFileFindW& find, int onlyYear, Years& years) {
+    CDate day(0);
+    if (CMemoName::ToDate(find.GetFileName(), day) &&
+        (onlyYear == 0 || day.GetYear() == onlyYear)) {
+        years[day.GetYear()][day.GetMonth() - 1] |= CMemoDays::MonthDays{1} << day.GetDay();
+    }
+}
+
 } // namespace
 
-CMemoDays::CMemoDays() : m_bAllRead(false) {}
+CMemoDays::CMemoDays(int walkSlice) : m_bAllRead(false), m_nWalkSlice(walkSlice) {}
+
+CMemoDays::~CMemoDays() = default;
 
 void CMemoDays::Forget(const std::wstring& folder) {
     m_strFolder = folder;
@@ -34,6 +46,7 @@ void CMemoDays::Forget(const std::wstring& folder) {
 }
 
 void CMemoDays::Forget() {
+    StopWalk();
     m_years.clear();
     m_bAllRead = false;
 }
@@ -50,21 +63,48 @@ const CMemoDays::YearDays& CMemoDays::GetYear(int year) {
         return kNoDays;
     }
     m_years[year] = kNoDays;
-    Read(CMemoName::YearPattern(year), year);
+    RVK::CFileFindW find;
+    for (bool found =
+             find.FindFirstFileExW((m_strFolder + L"\\" + CMemoName::YearPattern(year)).c_str());
+         found; found = find.FindNextFileW()) {
+        AddFound(find, year, m_years);
+    }
     return m_years[year];
 }
 
-// A name is taken only for the day it spells exactly: the pattern lets others through.
-void CMemoDays::Read(const std::wstring& pattern, int onlyYear) {
-    RVK::CFileFindW find;
-    CDate day(0);
-    for (bool found = find.FindFirstFileExW((m_strFolder + L"\\" + pattern).c_str()); found;
-         found = find.FindNextFileW()) {
-        if (CMemoName::ToDate(find.GetFileName(), day) &&
-            (onlyYear == 0 || day.GetYear() == onlyYear)) {
-            m_years[day.GetYear()][day.GetMonth() - 1] |= MonthDays{1} << day.GetDay();
-        }
+// The first slice opens the search, which under Wine reads and sorts every name at once.
+// The days found are kept apart until the walk is done, and then with those of the years
+// read before, which they match: a change of the folder meanwhile makes the owner forget
+// them all.
+bool CMemoDays::ContinueWalk() {
+    if (m_bAllRead) {
+        return false;
     }
+    bool found = false;
+    if (m_pWalk == nullptr) {
+        m_pWalk = std::make_unique<RVK::CFileFindW>();
+        found = m_pWalk->FindFirstFileExW((m_strFolder + L"\\" + kEveryMemoPattern).c_str());
+    } else {
+        found = m_pWalk->FindNextFileW();
+    }
+    for (int read = 1; found; ++read) {
+        AddFound(*m_pWalk, 0, m_walked);
+        if (read == m_nWalkSlice) {
+            return true;
+        }
+        found = m_pWalk->FindNextFileW();
+    }
+    for (const auto& [year, days] : m_walked) {
+        m_years[year] = days;
+    }
+    m_bAllRead = true;
+    StopWalk();
+    return false;
+}
+
+void CMemoDays::StopWalk() {
+    m_pWalk.reset();
+    m_walked.clear();
 }
 
 // Its own year first, then the next one that way, each read when not kept: for memos of
@@ -92,11 +132,10 @@ bool CMemoDays::FindNearest(const CDate& from, bool later, CDate& found) {
     return FindBeyondYear(year - step, later, found);
 }
 
-// The first year past `year` that way with a memo, from a read of the whole folder.
+// The first year past `year` that way with a memo, once the walk of the whole folder is
+// done: what is left of it is read now.
 bool CMemoDays::FindBeyondYear(int year, bool later, CDate& found) {
-    if (!m_bAllRead) {
-        Read(kEveryMemoPattern, 0);
-        m_bAllRead = true;
+    while (ContinueWalk()) {
     }
     if (later) {
         for (auto it = m_years.upper_bound(year); it != m_years.end(); ++it) {

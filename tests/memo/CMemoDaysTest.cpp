@@ -18,17 +18,24 @@ std::wstring Wide(const std::string& path) {
 
 // Memos far apart, at both ends of the supported dates, with names that only look like
 // memos among them. Each jump goes to the nearest memo, across months and across years
-// without memos; at either end there is none. What was read is kept until forgotten.
+// without memos; at either end there is none. What was read is kept until forgotten: the
+// first jumps use a walk read two names at a time, the last one walks the folder itself.
 TEST(CMemoDaysTest, TheNearestMemoIsFoundEitherWayAcrossMonthsAndEmptyYears) {
     TempDir folder;
-    for (const char* name :
-         {"00010101.txt", "19991231.txt", "20131130.txt", "20131227.TXT", "20140102.txt",
-          "20200229.txt", "58796110712.txt", "20131228.txt.bak", "2013122.txt", "20131229x.txt",
-          "20131301.txt", "58796110713.txt"}) {
+    for (const char* name : {"00010101.txt", "19991231.txt", "20131130.txt", "20131227.TXT",
+                             "20140102.txt", "20200229.txt", "58796110712.txt", "20131228.txt.bak",
+                             "2013122.txt", "20131229x.txt", "20131301.txt", "58796110713.txt"}) {
         folder.WriteFile(name, "");
     }
-    CMemoDays days;
+    CMemoDays days(2);
     days.Forget(Wide(folder.Path()));
+    EXPECT_EQ(days.GetMonth(2013, 12), 1u << 27);
+    int slices = 1;
+    while (days.ContinueWalk()) {
+        ++slices;
+    }
+    EXPECT_EQ(slices, 6) << "eleven names end in .txt";
+    EXPECT_FALSE(days.IsWalkDue());
     const CDate none = MakeDate(1, 2, 3);
     const struct {
         CDate from;
@@ -51,7 +58,6 @@ TEST(CMemoDaysTest, TheNearestMemoIsFoundEitherWayAcrossMonthsAndEmptyYears) {
         EXPECT_EQ(days.FindNearest(jump.from, jump.later, found), !(jump.to == none));
         EXPECT_EQ(found, jump.to) << jump.from << (jump.later ? " on" : " back");
     }
-    EXPECT_EQ(days.GetMonth(2013, 12), 1u << 27);
     EXPECT_EQ(days.GetMonth(2016, 5), 0u);
 
     folder.WriteFile("20160505.txt", "");
