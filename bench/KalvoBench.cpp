@@ -51,8 +51,9 @@ constexpr double kSelectLimitMs = 50.0;
 constexpr double kJumpLimitMs = 50.0;
 constexpr double kTipLimitMs = 20.0;
 constexpr int kJumpsPerRound = 3;
-// A program that used no processor time for this long is idle.
-constexpr DWORD kIdleMs = 200;
+// A user's glance at the month before the key: time for Kalvo's walk of the memo folder,
+// which it reads while idle.
+constexpr DWORD kGlanceMs = 2000;
 constexpr int kTipsPerRound = 30;
 constexpr int kListedMemos = 36525;
 // Apart by more than a window's width.
@@ -162,29 +163,8 @@ public:
         GetProcessMemoryInfo(m_info.hProcess, &counters, sizeof(counters));
         return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
     }
-    // Returns once the program has used no processor time for a while, or at the latest
-    // after kPatienceMs.
-    void WaitIdle() const {
-        const double deadline = Now() + kPatienceMs;
-        for (double before = -1.0, now = CpuMs(); now != before && Now() < deadline;) {
-            Sleep(kIdleMs);
-            before = now;
-            now = CpuMs();
-        }
-    }
 
 private:
-    // GetProcessTimes: the processor time used so far, in the kernel and outside it.
-    double CpuMs() const {
-        FILETIME created, ended, kernel, user;
-        GetProcessTimes(m_info.hProcess, &created, &ended, &kernel, &user);
-        const auto ms = [](const FILETIME& t) {
-            return static_cast<double>((ULONGLONG{t.dwHighDateTime} << 32) | t.dwLowDateTime) /
-                   10000.0;
-        };
-        return ms(kernel) + ms(user);
-    }
-
     const char* m_className;
     PROCESS_INFORMATION m_info;
 };
@@ -383,9 +363,9 @@ void Command(HWND hwnd, int id) { SendMessageA(hwnd, WM_COMMAND, id, 0); }
 // The memo jumps among 36,525 memos, each after 更新 has made Kalvo forget the days it
 // read: from the 1st of January of last year to the year before, which one search of that
 // year finds, and on from today, after which there is no memo, which takes every year's
-// days from the scan of the whole folder that the repaint started. Timed once Kalvo is
-// idle, as when a user presses the key, and, for the second, also at once, when the jump
-// waits for the scan to end.
+// days from the walk of the whole folder that the repaint set going. Timed after a glance
+// at the month, as a user presses the key, and, for the second, also at once, when the
+// jump itself reads what the walk has not.
 void MeasureMemoJumps(const std::string& work, Variant& v) {
     using namespace MainWndLayout;
     Program program(work + "\\100y\\" + v.name);
@@ -403,11 +383,11 @@ void MeasureMemoJumps(const std::string& work, Variant& v) {
             Command(hwnd, kCmdPrevMonth);
         }
         reread();
-        program.WaitIdle();
+        Sleep(kGlanceMs);
         v.prevMemo.push_back(TimeRepaint(hwnd, VK_OEM_COMMA));
         Command(hwnd, kCmdToday);
         reread();
-        program.WaitIdle();
+        Sleep(kGlanceMs);
         v.noNextMemo.push_back(TimeRepaint(hwnd, VK_OEM_PERIOD));
         reread();
         v.noNextMemoAtOnce.push_back(TimeRepaint(hwnd, VK_OEM_PERIOD));
