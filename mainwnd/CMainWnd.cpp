@@ -31,6 +31,12 @@ constexpr MenuItem kViewItems[] = {
     {"メモ一覧(&L) [Ctrl] + [L]", kCmdMemoList},
 };
 constexpr const char* kJumpTitle = "移動(&J)";
+// A group of its own below the 移動 menu.
+constexpr MenuItem kViewSearchItems[] = {
+    {"", 0},
+    {"メモを検索…", kCmdSearchMemo},
+};
+constexpr UINT kViewSearchPos = std::size(kViewItems) + 1;
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -140,6 +146,7 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuSettings, 0, kSettingsItems);
     InsertItems(m_menuView, 0, kViewItems);
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
+    InsertItems(m_menuView, kViewSearchPos, kViewSearchItems);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);
 

@@ -16,6 +16,7 @@
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
 #include "memo/CMemoFolderWatch.h"
+#include "memo/CMemoTextCache.h"
 
 namespace RVK {
 class CDC;
@@ -67,6 +68,8 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdSelectDate();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
+    // The memo search dialog; jumps to the day of the result the user chose.
+    virtual int OnCmdSearchMemo();
 
     virtual int OnVkReturn();
     virtual int OnVkPrior();
@@ -82,6 +85,7 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnVkF1();
     virtual int OnVkF3();
     virtual int OnVkF5();
+    virtual int OnVkS();
 
     // Asks for a date and selects it when the user confirms; always true.
     virtual bool SelectDateByDialog();
@@ -155,4 +159,6 @@ private:
     // number (year × 12 + month − 1).
     std::map<long long, MemoDays> m_memoMonths;
     CMemoFolderWatch m_memoWatch;
+    // Memo text kept from one search to the next.
+    CMemoTextCache m_memoTexts;
 };

@@ -23,6 +23,7 @@ constexpr int kCmdPrevDay = 1209;
 constexpr int kCmdNextDay = 1210;
 constexpr int kCmdToday = 1211;
 constexpr int kCmdSelectDate = 1212;
+constexpr int kCmdSearchMemo = 1214;
 constexpr int kCmdHelp = 1301;
 constexpr int kCmdVersion = 1302;
 

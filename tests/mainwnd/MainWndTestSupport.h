@@ -51,7 +51,7 @@ protected:
 // an editor, and the dialogs counted instead of shown unless a test asks for them.
 class TestMainWnd : public CMainWnd {
 public:
-    enum Dialog { kDateDialog, kMemoListDialog, kColorDialog };
+    enum Dialog { kDateDialog, kMemoListDialog, kColorDialog, kSearchDialog };
 
     CDate& Selected() { return m_date; }
     HMENU ContextMenu() const { return m_menuContext.GetHandle(); }
@@ -60,6 +60,9 @@ public:
     int OnCmdColors() override { return Counted(kColorDialog) ? CMainWnd::OnCmdColors() : 0; }
     int OnCmdMemoList() override {
         return Counted(kMemoListDialog) ? CMainWnd::OnCmdMemoList() : 0;
+    }
+    int OnCmdSearchMemo() override {
+        return Counted(kSearchDialog) ? CMainWnd::OnCmdSearchMemo() : 0;
     }
     bool SelectDateByDialog() override {
         return !Counted(kDateDialog) || CMainWnd::SelectDateByDialog();
@@ -72,7 +75,7 @@ public:
 
     CDate today = MakeDate(2013, 12, 27);
     bool realDialogs = false;
-    std::array<int, 3> dialogs = {};
+    std::array<int, 4> dialogs = {};
     std::vector<std::string> opened;
 
 protected:
