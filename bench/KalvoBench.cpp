@@ -400,8 +400,11 @@ constexpr wchar_t kSearchWords[] = L"歯医者";
 constexpr DWORD kProbeIntervalMs = 20;
 constexpr DWORD kProbePatienceMs = 10000;
 constexpr double kAnswerLimitMs = 100.0;
+// Reading another process's window text asks wineserver, which the search needs itself.
+constexpr DWORD kStatusPollMs = 10;
 
-// Walks the memo folder and opens, reads and closes every memo, one by one.
+// Walks the memo folder and opens, reads and closes every memo, one by one, as Kalvo reads
+// them: in pieces of 64 KiB.
 double TimeRawRead(const std::string& folder) {
     std::vector<char> buffer(64 * 1024);
     const double start = Now();
@@ -411,9 +414,10 @@ double TimeRawRead(const std::string& folder) {
         const std::string path = folder + "\\memo\\" + data.cFileName;
         HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        // A disk file reads short only at its end.
         DWORD got = 0;
         while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) &&
-               got > 0) {
+               got == buffer.size()) {
         }
         CloseHandle(file);
     }
@@ -496,7 +500,7 @@ double TimeSearch(HWND mainWindow, HWND dialog, double& longestAnswer, std::wstr
             EndsWith(status, L"件）")) {
             break;
         }
-        Sleep(1);
+        Sleep(kStatusPollMs);
     } while (Now() < deadline);
     const double took = Now() - start;
     longestAnswer = probe.Stop();

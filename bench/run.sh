@@ -30,13 +30,15 @@ python3 - "$work/search/memo" <<'PY'
 import datetime, os, random, sys
 folder = sys.argv[1]
 last = datetime.date.today() - datetime.timedelta(days=1)
-plans = ["会議の資料を準備する", "買い物：牛乳、卵、パン", "歯医者の予約 15:00", "散歩 5km",
+plans = ["会議の資料を準備する", "買い物：牛乳、卵、パン", "散歩 5km",
          "読書『吾輩は猫である』", "Kalvo の更新を確認", "誕生日のプレゼント", "打ち合わせ 10:30",
          "部屋の掃除と洗濯", "映画を観る", "メールの返事を書く", "ジョギング 30分"]
 for n in range(36525):
     day = last - datetime.timedelta(days=n)
     pick = random.Random(day.toordinal())
     text = day.strftime("%Y年%m月%d日の予定") + "\r\n"
+    if pick.random() < 0.1:
+        text += "・歯医者の予約 15:00\r\n"
     encoding = "utf-8" if n % 2 == 0 else "cp932"
     while len(text.encode(encoding)) < 230:
         text += "・" + pick.choice(plans) + "\r\n"

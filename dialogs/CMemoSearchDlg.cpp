@@ -17,6 +17,10 @@ constexpr int kDateColumnWidth = 150;
 constexpr const char* kDateColumnTitle = "日付";
 constexpr const char* kLineColumnTitle = "内容";
 constexpr DWORD kListExStyle = LVS_EX_FULLROWSELECT;
+// While a search runs, hits below the list's page join it at most this often: each time
+// the list grows it redraws its scroll bar, which under Wine, sharing a core with the
+// search, costs as much as reading dozens of memos.
+constexpr ULONGLONG kListGrowMs = 500;
 
 constexpr const char* kEmptyQueryText = "検索する言葉を入力してください";
 constexpr const char* kCannotSearchText = "検索できませんでした";
@@ -87,7 +91,8 @@ std::wstring WindowTextW(HWND window) {
 } // namespace
 
 CMemoSearchDlg::CMemoSearchDlg(CMemoTextCache& cache)
-    : CDialog(IDD_SEARCH_MEMO), m_hWords(nullptr), m_cache(cache), m_nShown(0), m_nDay(kNoDay) {}
+    : CDialog(IDD_SEARCH_MEMO), m_hWords(nullptr), m_cache(cache), m_nShown(0), m_nLastGrowth(0),
+      m_nDay(kNoDay) {}
 
 CMemoSearchDlg::~CMemoSearchDlg() = default;
 
@@ -142,7 +147,7 @@ LRESULT CMemoSearchDlg::OnNotify(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case LVN_ODFINDITEMW:
         // Typing on the list finds nothing: the answer is -1, not the item 0 of a plain 0.
-        ::SetWindowLongPtrA(GetHandle(), DWLP_MSGRESULT, -1);
+        SetWindowLong(DWLP_MSGRESULT, -1);
         return TRUE;
     default:
         return CDialog::OnNotify(wParam, lParam);
@@ -215,9 +220,21 @@ void CMemoSearchDlg::SetUpList() {
     m_listView.SetExtendedStyle(kListExStyle);
     m_listView.SendMessage(CCM_SETUNICODEFORMAT, TRUE, 0);
     const RECT client = m_listView.GetClientRect();
-    m_listView.InsertColumn(0, kDateColumnWidth, kDateColumnTitle);
-    m_listView.InsertColumn(1, client.right - kDateColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL),
-                            kLineColumnTitle);
+    InsertColumn(0, kDateColumnWidth, kDateColumnTitle);
+    InsertColumn(1, client.right - kDateColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL),
+                 kLineColumnTitle);
+}
+
+// LVM_INSERTCOLUMNW, so that the titles read alike whatever the system's code page.
+void CMemoSearchDlg::InsertColumn(int index, int width, const char* title) {
+    std::wstring text = Widen(title);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = &text[0];
+    column.iSubItem = index;
+    m_listView.SendMessage(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 void CMemoSearchDlg::OnSearchNews() {
@@ -229,7 +246,10 @@ void CMemoSearchDlg::OnSearchNews() {
         EndSearch(progress.summary);
         return;
     }
-    ShowHits();
+    // Hits that the list would show join it at once.
+    if (PageHasRoom() || ::GetTickCount64() - m_nLastGrowth >= kListGrowMs) {
+        ShowHits();
+    }
     if (progress.total > 0) {
         RVK::CString text;
         text.Format(kProgressFormat, static_cast<const char*>(Grouped(progress.total)),
@@ -250,6 +270,14 @@ void CMemoSearchDlg::ShowHits() {
         m_listView.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
     m_nShown = count;
+    m_nLastGrowth = ::GetTickCount64();
+}
+
+// LVM_GETTOPINDEX and LVM_GETCOUNTPERPAGE.
+bool CMemoSearchDlg::PageHasRoom() {
+    const auto top = static_cast<int>(m_listView.SendMessage(LVM_GETTOPINDEX, 0, 0));
+    const auto page = static_cast<int>(m_listView.SendMessage(LVM_GETCOUNTPERPAGE, 0, 0));
+    return m_nShown < top + page;
 }
 
 void CMemoSearchDlg::EndSearch(const MemoSearchSummary& summary) {

@@ -53,8 +53,10 @@ protected:
 private:
     void MakeWordsBoxUnicode();
     void SetUpList();
+    void InsertColumn(int index, int width, const char* title);
     void OnSearchNews();
     void ShowHits();
+    bool PageHasRoom();
     void EndSearch(const MemoSearchSummary& summary);
     void JumpTo(int index);
     void FillItem(LVITEMW& item) const;
@@ -63,5 +65,6 @@ private:
     CMemoTextCache& m_cache;
     std::unique_ptr<CMemoSearchJob> m_job;
     int m_nShown;
+    ULONGLONG m_nLastGrowth;
     int m_nDay;
 };

@@ -91,7 +91,8 @@ MemoSearchSummary CMemoSearch::Run(const std::wstring& folder, const CMemoQuery&
 }
 
 // Every entry that is exactly a memo's name, a folder too (it is counted as unreadable),
-// newest day first. The cache forgets the memos that are gone.
+// newest day first, each with the text the cache keeps for it; the cache forgets the
+// memos that are gone.
 void CMemoSearch::Walk(const std::wstring& folder, std::vector<Memo>& memos) {
     RVK::CFileFindW find;
     const std::wstring pattern = folder + kMemoPattern;
@@ -99,18 +100,16 @@ void CMemoSearch::Walk(const std::wstring& folder, std::vector<Memo>& memos) {
         CDate date(0);
         if (CMemoName::ToDate(find.GetFileName(), date)) {
             memos.push_back({find.GetFileName(), date.GetDayNumber(), find.GetFileSize(),
-                             find.GetLastWriteTime(), find.IsDirectory()});
+                             find.GetLastWriteTime(), find.IsDirectory(), nullptr});
         }
     }
     std::sort(memos.begin(), memos.end(), [](const Memo& a, const Memo& b) {
         return a.dayNumber != b.dayNumber ? a.dayNumber > b.dayNumber : a.name < b.name;
     });
-    std::vector<std::wstring> names;
-    names.reserve(memos.size());
-    for (const Memo& memo : memos) {
-        names.push_back(memo.name);
+    for (Memo& memo : memos) {
+        memo.text = m_cache.Meet(memo.name, memo.size, memo.lastWrite);
     }
-    m_cache.KeepOnly(std::move(names));
+    m_cache.Sweep();
 }
 
 CMemoSearch::Outcome CMemoSearch::Search(const std::wstring& folder, const Memo& memo,
@@ -119,8 +118,8 @@ CMemoSearch::Outcome CMemoSearch::Search(const std::wstring& folder, const Memo&
     if (memo.isFolder) {
         return Outcome::kUnreadable;
     }
-    if (const std::wstring* text = m_cache.Find(memo.name, memo.size, memo.lastWrite)) {
-        return matcher.Match(*text) ? Outcome::kMatched : Outcome::kNotMatched;
+    if (memo.text != nullptr) {
+        return matcher.Match(*memo.text) ? Outcome::kMatched : Outcome::kNotMatched;
     }
     ++summary.read;
     return Read(folder, memo, matcher, stop);

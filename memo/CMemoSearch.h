@@ -69,6 +69,8 @@ private:
         ULONGLONG size;
         FILETIME lastWrite;
         bool isFolder;
+        // The text the cache keeps for this size and write time, if any.
+        const std::wstring* text;
     };
     enum class Outcome { kMatched, kNotMatched, kUnreadable, kStopped };
 

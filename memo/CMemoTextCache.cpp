@@ -1,7 +1,5 @@
 #include "memo/CMemoTextCache.h"
 
-#include <algorithm>
-
 namespace {
 
 // Besides its name and text, a memo kept costs its node in the map (the tree's links and
@@ -19,7 +17,7 @@ bool SameTime(const FILETIME& a, const FILETIME& b) {
 
 CMemoTextCache::CMemoTextCache(size_t limitBytes) : m_nBytes(0), m_nLimitBytes(limitBytes) {}
 
-const std::wstring* CMemoTextCache::Find(const std::wstring& name, ULONGLONG size,
+const std::wstring* CMemoTextCache::Meet(const std::wstring& name, ULONGLONG size,
                                          FILETIME lastWrite) {
     const Entries::iterator it = m_entries.find(name);
     if (it == m_entries.end()) {
@@ -29,7 +27,18 @@ const std::wstring* CMemoTextCache::Find(const std::wstring& name, ULONGLONG siz
         Erase(it);
         return nullptr;
     }
+    it->second.met = true;
     return &it->second.text;
+}
+
+void CMemoTextCache::Sweep() {
+    for (Entries::iterator it = m_entries.begin(); it != m_entries.end();) {
+        if (it->second.met) {
+            it++->second.met = false;
+        } else {
+            Erase(it++);
+        }
+    }
 }
 
 size_t CMemoTextCache::RoomFor(const std::wstring& name) const {
@@ -53,23 +62,9 @@ bool CMemoTextCache::Store(const std::wstring& name, ULONGLONG size, FILETIME la
         return false;
     }
     text.shrink_to_fit();
-    m_entries.emplace(name, Entry{size, lastWrite, std::move(text)});
+    m_entries.emplace(name, Entry{size, lastWrite, std::move(text), false});
     m_nBytes += bytes;
     return true;
-}
-
-// Both the names and the map are in name order, so one pass over each finds the memos gone.
-void CMemoTextCache::KeepOnly(std::vector<std::wstring> names) {
-    std::sort(names.begin(), names.end());
-    std::vector<std::wstring>::const_iterator name = names.begin();
-    for (Entries::iterator it = m_entries.begin(); it != m_entries.end();) {
-        name = std::lower_bound(name, names.cend(), it->first);
-        if (name != names.end() && *name == it->first) {
-            ++it;
-        } else {
-            Erase(it++);
-        }
-    }
 }
 
 size_t CMemoTextCache::BytesOf(const std::wstring& name, const std::wstring& text) {

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <map>
 #include <string>
-#include <vector>
 
 // The text of memos read by earlier searches, by file name, with the size and write time
 // the folder walk gave when it was read: a memo whose walk still gives both is not read
@@ -22,15 +21,18 @@ public:
     CMemoTextCache(const CMemoTextCache&) = delete;
     CMemoTextCache& operator=(const CMemoTextCache&) = delete;
 
-    // The kept text of memo `name` when the walk still gives the size and write time it
-    // had when read; otherwise null, and a text kept from before the change is dropped.
-    const std::wstring* Find(const std::wstring& name, ULONGLONG size, FILETIME lastWrite);
+    // Memo `name` as a folder walk met it: it stays kept through the next Sweep. Its kept
+    // text when the walk still gives the size and write time it was read with; otherwise
+    // null, and text kept from before a change is dropped. The text stays valid until the
+    // memo is stored again or swept.
+    const std::wstring* Meet(const std::wstring& name, ULONGLONG size, FILETIME lastWrite);
+    // Drops every memo that the walk since the last Sweep did not meet: it has left the
+    // folder. What is stored after it must be met by the next walk to stay.
+    void Sweep();
     // How many code units of text a memo named `name` could still bring.
     size_t RoomFor(const std::wstring& name) const;
     // Keeps the whole `text` of memo `name` when it fits; false when it does not.
     bool Store(const std::wstring& name, ULONGLONG size, FILETIME lastWrite, std::wstring&& text);
-    // Drops every memo whose name is not among `names`: it has left the folder.
-    void KeepOnly(std::vector<std::wstring> names);
 
     size_t GetCount() const { return m_entries.size(); }
     size_t GetBytes() const { return m_nBytes; }
@@ -40,6 +42,8 @@ private:
         ULONGLONG size;
         FILETIME lastWrite;
         std::wstring text;
+        // Met by the walk since the last Sweep.
+        bool met;
     };
     using Entries = std::map<std::wstring, Entry>;
 
