@@ -29,7 +29,7 @@ release: deps
 
 # Times the release Kalvo.exe; KALVO_BENCH_BASELINE=<an older Kalvo.exe> compares the two.
 bench: release
-	cmake --build --preset release --target KalvoBench BareWindow
+	cmake --build --preset release --target KalvoBench BareWindow BareButtonWindow
 	bench/run.sh
 
 # The release configuration lives in build/release and writes its zip into build/.

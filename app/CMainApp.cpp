@@ -32,27 +32,33 @@ constexpr char kCreateFailed[] = "データフォルダの作成に失敗しま�
 constexpr char kWindowFailed[] = "メインウィンドウの作成に失敗しました";
 constexpr char kNoMemoDirTrace[] = "フォルダ・ファイルが無かった";
 
-// The longest module path in bytes, terminator included, that the program accepts: the
-// limit of the platform's ANSI path calls.
-constexpr DWORD kMaxModulePath = MAX_PATH;
 // Characters for GetModuleFileNameW: a path that fills them is far beyond the limit.
-constexpr DWORD kModulePathRoom = 2 * kMaxModulePath;
+constexpr DWORD kModulePathRoom = 2 * MAX_PATH;
+// UTF-16 units of the longest memo name, "YYYYMMDD.txt", and of the separator before it.
+constexpr size_t kMemoNameLength = 12;
+constexpr size_t kSeparatorLength = 1;
+// The longest path the platform's path calls take, in UTF-16 units without the terminator.
+constexpr size_t kLongestPath = MAX_PATH - 1;
 
 // What Run answers when start-up stops; WinMain does not use it.
 constexpr int kRunFailed = -1;
 
-// WideCharToMultiByte without best fit: a character the ANSI code page lacks must neither
-// become '?', a wildcard, nor a look-alike that names another folder.
-bool SpellInAnsi(const wchar_t* wide, std::string& ansi) {
+// WideCharToMultiByte without best fit: a character the code page lacks must neither
+// become '?', a wildcard, nor a look-alike that names another folder. UTF-8 spells every
+// character, and there the best-fit flags are invalid: only broken UTF-16 is refused.
+bool SpellIn(UINT codePage, const wchar_t* wide, std::string& spelt) {
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0,
-                                         nullptr, &usedDefault);
+    BOOL* const usedDefaultOut = utf8 ? nullptr : &usedDefault;
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide, -1, nullptr, 0, nullptr, usedDefaultOut);
     if (size <= 0 || usedDefault) {
         return false;
     }
-    ansi.assign(size, '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, &ansi[0], size, nullptr, nullptr);
-    ansi.resize(size - 1);
+    spelt.assign(size, '\0');
+    WideCharToMultiByte(codePage, flags, wide, -1, &spelt[0], size, nullptr, nullptr);
+    spelt.resize(size - 1);
     return true;
 }
 
@@ -92,6 +98,10 @@ int CMainApp::Run() {
         return kRunFailed;
     }
     data->SetBaseDir(folder);
+    if (!MemoPathsFit(data->GetMemoDirW())) {
+        ShowError(kModulePathTooLong);
+        return kRunFailed;
+    }
     const CString memoDir = data->GetMemoDir();
     if (!PrepareMemoDir(memoDir)) {
         return kRunFailed;
@@ -105,7 +115,11 @@ int CMainApp::Run() {
         return kRunFailed;
     }
     wnd.ShowWindow(SW_SHOWNORMAL);
-    return CWinApp::Run();
+    // The loop wakes the window when the memo folder changes.
+    SetWaitable(&wnd);
+    const int result = CWinApp::Run();
+    SetWaitable(nullptr);
+    return result;
 }
 
 int CMainApp::ExitInstance() {
@@ -121,10 +135,11 @@ int CMainApp::ExitInstance() {
 CString CMainApp::GetModuleDir() {
     wchar_t path[kModulePathRoom] = {};
     const DWORD length = GetModuleFileNameW(GetModuleHandleA(nullptr), path, kModulePathRoom);
-    return FolderOfModule(path, length, m_moduleDirProblem);
+    return FolderOfModule(path, length, GetACP(), m_moduleDirProblem);
 }
 
-CString CMainApp::FolderOfModule(const wchar_t* path, DWORD length, const char*& problem) {
+CString CMainApp::FolderOfModule(const wchar_t* path, DWORD length, UINT codePage,
+                                 const char*& problem) {
     if (length == 0) {
         problem = kNoModulePath;
         return CString();
@@ -133,37 +148,28 @@ CString CMainApp::FolderOfModule(const wchar_t* path, DWORD length, const char*&
         problem = kModulePathTooLong;
         return CString();
     }
-    std::string ansi;
-    if (!SpellInAnsi(path, ansi)) {
-        wchar_t shortPath[kModulePathRoom] = {};
-        if (!ShortPathOf(path, shortPath) || !SpellInAnsi(shortPath, ansi)) {
+    const std::wstring module(path, length);
+    const size_t separator = module.rfind(L'\\');
+    if (separator == std::wstring::npos || separator == 0) {
+        problem = kNoModuleFolder;
+        return CString();
+    }
+    const std::wstring folder = module.substr(0, separator);
+    std::string spelt;
+    if (!SpellIn(codePage, folder.c_str(), spelt)) {
+        wchar_t shortFolder[kModulePathRoom] = {};
+        if (!ShortPathOf(folder.c_str(), shortFolder) || !SpellIn(codePage, shortFolder, spelt)) {
             problem = kUnspellablePath;
             return CString();
         }
     }
-    if (ansi.size() >= kMaxModulePath) {
-        problem = kModulePathTooLong;
-        return CString();
-    }
-    const CString folder = FolderOf(ansi.c_str());
-    if (folder.IsEmpty()) {
-        problem = kNoModuleFolder;
-    }
-    return folder;
+    return CString(spelt.c_str());
 }
 
-// CharNextA steps over both bytes of a double-byte character.
-CString CMainApp::FolderOf(const char* path) {
-    const char* lastSeparator = nullptr;
-    for (const char* p = path; *p != '\0'; p = CharNextA(p)) {
-        if (*p == '\\') {
-            lastSeparator = p;
-        }
-    }
-    if (lastSeparator == nullptr) {
-        return CString();
-    }
-    return CString(path).Left(static_cast<int>(lastSeparator - path));
+// Measured in UTF-16, as the platform measures paths: a Shift-JIS byte count says
+// nothing about whether a path fits.
+bool CMainApp::MemoPathsFit(const std::wstring& memoDir) {
+    return memoDir.size() + kSeparatorLength + kMemoNameLength <= kLongestPath;
 }
 
 // FindFirstFileA on the folder's own path, then CreateDirectoryA when nothing is there.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/CWinApp.h"
 #include "framework/CString.h"
 
@@ -21,20 +23,19 @@ class CMainApp : public RVK::CWinApp {
     virtual RVK::CString GetModuleDir();
 
     // The folder of the executable whose full path GetModuleFileNameW answered (`length`
-    // characters); when it cannot be named in the ANSI code page, its short (8.3) name.
-    // Empty, with `problem` set to the start-up message naming the cause, when neither
-    // serves.
-    static RVK::CString FolderOfModule(const wchar_t* path, DWORD length, const char*& problem);
-
-    // The part of `path` before its last backslash, found character by character in the
-    // ANSI code page: a Shift-JIS character may have 0x5C ('\') as its second byte.
-    static RVK::CString FolderOf(const char* path);
+    // characters), spelt in `codePage`; when it cannot be spelt there, its short (8.3) name.
+    // Only the folder is spelt: the executable's own name may hold any character. Empty,
+    // with `problem` set to the start-up message naming the cause, when neither serves.
+    static RVK::CString FolderOfModule(const wchar_t* path, DWORD length, UINT codePage,
+                                       const char*& problem);
 
     // MessageBoxA without owner, with the error caption and icon: how start-up and exit
     // failures reach the user.
     static void ShowError(const char* text);
 
 private:
+    // True when the longest memo path in `memoDir` fits the platform's path limit.
+    static bool MemoPathsFit(const std::wstring& memoDir);
     // True when the memo folder exists or was created; otherwise the failure was shown.
     static bool PrepareMemoDir(const RVK::CString& memoDir);
     // A diagnostic line on standard output, flushed at once.

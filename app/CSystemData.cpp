@@ -6,6 +6,10 @@ constexpr char kMemoFolderName[] = "memo";
 constexpr char kIniFileName[] = "Kalvo.ini";
 constexpr char kColorSection[] = "COLOR_SETTING";
 constexpr char kColorWriteFormat[] = "%02x%02x%02x";
+constexpr char kDisplaySection[] = "DISPLAY_SETTING";
+constexpr char kShowHolidaysKey[] = "SHOW_HOLIDAYS";
+constexpr char kOn[] = "1";
+constexpr char kOff[] = "0";
 
 // The profile lookup fills at most seven characters and the terminator.
 constexpr int kColorTextBufferSize = 8;
@@ -114,6 +118,24 @@ void CSystemData::SetMemodayMarkColor(COLORREF color) { WriteColor(kMemodayMark,
 void CSystemData::SetMemodayEdgeColor(COLORREF color) { WriteColor(kMemodayEdge, color); }
 void CSystemData::SetButtonBackColor(COLORREF color) { WriteColor(kButtonBack, color); }
 void CSystemData::SetButtonTextColor(COLORREF color) { WriteColor(kButtonText, color); }
+
+// A buffer one byte longer than "1" holds more than it, so that "10" does not read as on.
+bool CSystemData::GetShowHolidays() const {
+    if (m_strIniPath.IsEmpty()) {
+        return false;
+    }
+    char text[sizeof kOn + 1] = {};
+    GetPrivateProfileStringA(kDisplaySection, kShowHolidaysKey, kOff, text, sizeof text,
+                             m_strIniPath);
+    return lstrcmpA(text, kOn) == 0;
+}
+
+void CSystemData::SetShowHolidays(bool show) {
+    if (m_strIniPath.IsEmpty()) {
+        return;
+    }
+    WritePrivateProfileStringA(kDisplaySection, kShowHolidaysKey, show ? kOn : kOff, m_strIniPath);
+}
 
 // The text is first copied into a zero-filled buffer of the lookup's size, so a short
 // text reads as if padded with zero digits and nothing past its end is touched.

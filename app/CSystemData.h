@@ -8,8 +8,8 @@
 #include "framework/CString.h"
 
 // The one settings object: the folders the program uses, all derived from the
-// executable's folder, and the eleven calendar colours. Colours live only in the INI
-// file: every getter reads it anew and every setter writes it at once.
+// executable's folder, the eleven calendar colours and the display choices. Settings
+// live only in the INI file: every getter reads it anew and every setter writes it at once.
 class CSystemData : public RVK::CObject {
 public:
     static bool CreateInstance();
@@ -49,6 +49,10 @@ public:
     void SetMemodayEdgeColor(COLORREF color);
     void SetButtonBackColor(COLORREF color);
     void SetButtonTextColor(COLORREF color);
+
+    // Whether the calendar marks the national holidays; off unless the file says "1".
+    bool GetShowHolidays() const;
+    void SetShowHolidays(bool show);
 
     // "RRGGBB" in hexadecimal, as stored; only the first six of at most seven
     // characters count, and anything that is not a hexadecimal digit counts as 0.

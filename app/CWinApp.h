@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/CObject.h"
+#include "framework/CWaitable.h"
 
 namespace RVK {
 
@@ -20,6 +21,7 @@ class CWinApp : public CObject {
     // 1: go on to Run; 0 or less: skip it.
     virtual int InitInstance();
     // The message loop; ends on the quit message, a GetMessageA error or the quit flag.
+    // While no message waits, it also waits on the waitable's handle.
     virtual int Run();
     virtual int ExitInstance();
     // Makes the loop end at the next message, which is then neither translated nor
@@ -28,6 +30,9 @@ class CWinApp : public CObject {
 
     // The four values the platform handed WinMain, kept and never interpreted.
     void SetStartupArgs(HINSTANCE instance, HINSTANCE prevInstance, LPSTR cmdLine, int cmdShow);
+    // What the loop serves besides messages; null for messages alone. It must stay alive
+    // while the loop runs with it.
+    void SetWaitable(CWaitable* waitable);
 
     // The application constructed last, or null before any.
     static CWinApp* GetCurrentApp();
@@ -38,8 +43,12 @@ protected:
     LPSTR m_lpCmdLine;
     int m_nCmdShow;
     int m_bQuit;
+    CWaitable* m_pWaitable;
 
 private:
+    // Returns once a message waits, serving the waitable meanwhile.
+    void WaitForMessage();
+
     static CWinApp* s_pCurrentApp;
 };
 

@@ -1,5 +1,7 @@
 // The reference for start-up and memory: the least a window program of this toolchain
-// does to show a 400 × 400 window and paint it once.
+// does to show a 400 × 400 window and paint it once. Built with BARE_WINDOW_BUTTON and
+// Kalvo's manifest, it also shows one push button, which loads Common Controls 6 as
+// Kalvo's first button does.
 #include <windows.h>
 
 #include <cstdio>
@@ -8,9 +10,19 @@ namespace {
 
 constexpr char kClassName[] = "BareWindow";
 constexpr int kWindowSize = 400;
+constexpr int kButtonX = 8;
+constexpr int kButtonY = 8;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 24;
 
 LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+#ifdef BARE_WINDOW_BUTTON
+    case WM_CREATE:
+        CreateWindowExA(0, "BUTTON", "Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, kButtonX,
+                        kButtonY, kButtonWidth, kButtonHeight, hwnd, nullptr, nullptr, nullptr);
+        return 0;
+#endif
     case WM_PAINT: {
         // Written where Kalvo writes its paint line: as the paint begins.
         std::fputs("paint\n", stdout);

@@ -55,7 +55,7 @@ for folder in empty 10y 100y delete search; do
     cp "$KALVO_BENCH_BASELINE" "$work/$folder/Kalvo-before.exe"
   fi
 done
-cp "$release/bench/BareWindow.exe" "$work/"
+cp "$release/bench/BareWindow.exe" "$release/bench/BareButtonWindow.exe" "$work/"
 
 # Wine's own processes inherit standard output: the results go through a file.
 log=$release/bench.log

@@ -1,12 +1,9 @@
 #include "dialogs/CMemoListDlg.h"
 
 #include <algorithm>
-#include <cstring>
-#include <string>
 
 #include "app/CSystemData.h"
-#include "framework/CFileFind.h"
-#include "memo/CMemoRecycler.h"
+#include "framework/CFileFindW.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -25,15 +22,37 @@ constexpr int kListHeight = 188;
 constexpr int kColumnWidth = 360;
 constexpr const char* kColumnTitle = "メモ一覧";
 constexpr DWORD kListExStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-// LVM_SETITEMSTATE's index for a change to every item.
+// LVN_ITEMCHANGED's index for a change to every item.
 constexpr int kAllItems = -1;
 
-constexpr const char* kMemoPattern = "\\*.txt";
-constexpr const char* kUndeletedText = "次のファイルの削除に失敗しました";
-constexpr const char* kUndeletedMoreFormat = "ほか%d件";
-constexpr const char* kErrorCaption = "エラー";
+constexpr const wchar_t* kMemoPattern = L"\\*.txt";
+constexpr const wchar_t* kUndeletedText = L"次のファイルの削除に失敗しました";
+constexpr const wchar_t* kUndeletedMoreFormat = L"ほか%d件";
+constexpr const wchar_t* kErrorCaption = L"エラー";
+constexpr const wchar_t* kProgressFormat = L"削除しています… %d件中 %d件";
 // More names than this would make the message box taller than the screen.
 constexpr int kMaxNamesShown = 20;
+// Enough for any of the formats above.
+constexpr int kFormatBufferSize = 64;
+
+// The line beside OK that tells how far a long deletion has come.
+class CProgressLine : public CMemoRecycler::Progress {
+public:
+    explicit CProgressLine(HWND dialog) : m_dialog(dialog) {}
+    CProgressLine(const CProgressLine&) = delete;
+    CProgressLine& operator=(const CProgressLine&) = delete;
+    ~CProgressLine() { ::SetDlgItemTextW(m_dialog, IDC_MEMO_LIST_PROGRESS, L""); }
+
+    void ShowProgress(int done, int total) override {
+        wchar_t text[kFormatBufferSize];
+        ::wsprintfW(text, kProgressFormat, total, done);
+        ::SetDlgItemTextW(m_dialog, IDC_MEMO_LIST_PROGRESS, text);
+        ::UpdateWindow(m_dialog);
+    }
+
+private:
+    HWND m_dialog;
+};
 
 } // namespace
 
@@ -41,12 +60,14 @@ CMemoListDlg::CMemoListDlg() : CDialog(IDD_MEMO_LIST) {}
 
 CMemoListDlg::~CMemoListDlg() = default;
 
+// The list keeps no check states of its own: it asks for them as it asks for the names.
 LRESULT CMemoListDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     SetIcon(IDI_KALVO);
     const DWORD exStyle = m_listView.GetExtendedStyle() | kListExStyle;
     m_listView.Create(kListX, kListY, kListWidth, kListHeight, GetHandle());
     m_listView.InsertColumn(0, kColumnWidth, kColumnTitle);
     m_listView.SetExtendedStyle(exStyle);
+    m_listView.SetCallbackMask(LVIS_STATEIMAGEMASK);
     if (!LoadList()) {
         return kResultFailed;
     }
@@ -67,30 +88,49 @@ LRESULT CMemoListDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT CMemoListDlg::OnNotify(WPARAM wParam, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr || header->hwndFrom != m_listView.GetHandle()) {
+        return CDialog::OnNotify(wParam, lParam);
+    }
+    switch (header->code) {
+    case LVN_GETDISPINFOW:
+        ShowItem(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+        return NotifyResult(0);
+    case LVN_ITEMCHANGED:
+        TakeCheck(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+        return NotifyResult(0);
+    case LVN_ODFINDITEMW:
+        return NotifyResult(FindItem(*reinterpret_cast<const NMLVFINDITEMW*>(lParam)));
+    default:
+        return CDialog::OnNotify(wParam, lParam);
+    }
+}
+
 int CMemoListDlg::SelectAll() { return SetAllChecks(true); }
 
 int CMemoListDlg::ClearSelection() { return SetAllChecks(false); }
 
 int CMemoListDlg::DeleteSelected() {
     CSystemData* settings = CSystemData::GetInstance();
-    if (settings == nullptr) {
+    if (settings == nullptr || m_deleting) {
         return kResultFailed;
     }
-    const RVK::CString folder = settings->GetMemoDir();
-    CMemoRecycler recycler(GetHandle());
-    std::vector<RVK::CString> undeleted;
-    bool kept = false;
-    const int count = m_listView.GetItemCount();
-    for (int index = 0; index < count; ++index) {
-        if (m_listView.GetCheck(index) <= 0) {
-            continue;
+    const std::wstring folder = settings->GetMemoDirW() + L"\\";
+    std::vector<std::wstring> paths;
+    for (int index = 0; index < ItemCount(); ++index) {
+        if (m_checked[index]) {
+            paths.push_back(folder + NameAt(index));
         }
-        const RVK::CString name = m_listView.GetItemText(index, 0);
-        const CMemoRecycler::Outcome outcome = recycler.Delete(folder + "\\" + name);
-        kept = kept || outcome == CMemoRecycler::Outcome::kKept;
-        if (outcome == CMemoRecycler::Outcome::kMissing ||
-            outcome == CMemoRecycler::Outcome::kFailed) {
-            undeleted.push_back(name);
+    }
+    const std::vector<CMemoRecycler::Outcome> outcomes = DeleteFiles(paths);
+    std::vector<std::wstring> undeleted;
+    bool kept = false;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        kept = kept || outcomes[i] == CMemoRecycler::Outcome::kKept;
+        if (outcomes[i] == CMemoRecycler::Outcome::kMissing ||
+            outcomes[i] == CMemoRecycler::Outcome::kFailed) {
+            undeleted.push_back(paths[i].substr(folder.size()));
         }
     }
     const bool loaded = LoadList();
@@ -105,61 +145,118 @@ bool CMemoListDlg::LoadList() {
     if (settings == nullptr || !m_listView.DeleteAllItems()) {
         return false;
     }
-    SetRedraw(false);
-    FillList(settings->GetMemoDir());
-    SetRedraw(true);
+    FillList(settings->GetMemoDirW());
     return true;
 }
 
-// One LVM_SETITEMSTATE for every item at once: index -1.
+int CMemoListDlg::ItemCount() const { return static_cast<int>(m_nameStarts.size()); }
+
+const wchar_t* CMemoListDlg::NameAt(int index) const {
+    return m_names.c_str() + m_nameStarts[index];
+}
+
 int CMemoListDlg::SetAllChecks(bool checked) {
-    SetRedraw(false);
-    m_listView.SetCheck(kAllItems, checked);
-    SetRedraw(true);
+    m_checked.assign(m_checked.size(), checked);
+    // Without its window the list would invalidate the whole screen.
+    if (m_listView.GetHandle() != nullptr) {
+        m_listView.InvalidateRect(nullptr, FALSE);
+    }
     return kResultDone;
 }
 
-// WM_SETREDRAW: a folder of tens of thousands of memos is redrawn once, not once per item.
-void CMemoListDlg::SetRedraw(bool redraw) {
-    // Without its window the list would invalidate the whole screen.
-    if (m_listView.GetHandle() == nullptr) {
+// The list learns only how many names there are (LVM_SETITEMCOUNT).
+void CMemoListDlg::FillList(const std::wstring& folder) {
+    m_names.clear();
+    m_nameStarts.clear();
+    RVK::CFileFindW find;
+    for (bool found = find.FindFirstFileExW((folder + kMemoPattern).c_str()); found;
+         found = find.FindNextFileW()) {
+        m_nameStarts.push_back(m_names.size());
+        m_names.append(find.GetFileName()).push_back(L'\0');
+    }
+    m_checked.assign(m_nameStarts.size(), false);
+    m_listView.SetItemCountEx(ItemCount(), 0);
+}
+
+void CMemoListDlg::ShowItem(NMLVDISPINFOW& request) const {
+    LVITEMW& item = request.item;
+    if (item.iItem < 0 || item.iItem >= ItemCount()) {
         return;
     }
-    m_listView.SendMessage(WM_SETREDRAW, redraw, 0);
-    if (redraw) {
-        m_listView.InvalidateRect(nullptr, TRUE);
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        ::lstrcpynW(item.pszText, item.iSubItem == 0 ? NameAt(item.iItem) : L"", item.cchTextMax);
+    }
+    if ((item.mask & LVIF_STATE) != 0) {
+        item.state =
+            (item.state & ~LVIS_STATEIMAGEMASK) | CListView::CheckStateImage(m_checked[item.iItem]);
     }
 }
 
-// The names are gathered first, each ended by a NUL, so that the list view learns its
-// size once (LVM_SETITEMCOUNT) instead of growing item by item.
-void CMemoListDlg::FillList(const RVK::CString& folder) {
-    std::string names;
-    int count = 0;
-    RVK::CFileFind find;
-    for (bool found = find.FindFile(folder + kMemoPattern); found; found = find.FindNextFile()) {
-        names.append(find.GetFileName()).push_back('\0');
-        ++count;
+// A click on the box, the space key and LVM_SETITEMSTATE all reach here as a new state
+// image for one item or, with index -1, for all. Other changes carry no state image.
+void CMemoListDlg::TakeCheck(const NMLISTVIEW& change) {
+    const int check = CListView::CheckOfState(change.uNewState);
+    if ((change.uChanged & LVIF_STATE) == 0 || check < 0 || check > 1) {
+        return;
     }
-    m_listView.SendMessage(LVM_SETITEMCOUNT, count, 0);
-    const char* name = names.c_str();
-    for (int index = 0; index < count; ++index, name += std::strlen(name) + 1) {
-        m_listView.InsertItem(index, name);
+    if (change.iItem == kAllItems) {
+        SetAllChecks(check == 1);
+    } else if (change.iItem >= 0 && change.iItem < ItemCount()) {
+        m_checked[change.iItem] = check == 1;
+        m_listView.RedrawItems(change.iItem, change.iItem);
     }
 }
 
-void CMemoListDlg::ReportUndeleted(const std::vector<RVK::CString>& names) {
-    RVK::CString text(kUndeletedText);
+// Typing in the list jumps to the next name that starts with what was typed, without
+// regard to case, as in a list that keeps its own items.
+int CMemoListDlg::FindItem(const NMLVFINDITEMW& request) const {
+    const LVFINDINFOW& find = request.lvfi;
+    const int count = ItemCount();
+    if ((find.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.psz == nullptr || count == 0) {
+        return -1;
+    }
+    const int typed = ::lstrlenW(find.psz);
+    const int first = std::max(request.iStart, 0) % count;
+    const int tries = (find.flags & LVFI_WRAP) != 0 ? count : count - first;
+    for (int n = 0; n < tries; ++n) {
+        const int index = (first + n) % count;
+        const wchar_t* name = NameAt(index);
+        const int length = (find.flags & LVFI_PARTIAL) != 0 ? typed : -1;
+        if (((find.flags & LVFI_PARTIAL) == 0 || ::lstrlenW(name) >= typed) &&
+            ::CompareStringOrdinal(name, length, find.psz, length, TRUE) == CSTR_EQUAL) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+// A dialog answers a notification through DWLP_MSGRESULT.
+LRESULT CMemoListDlg::NotifyResult(LRESULT result) {
+    SetWindowLong(DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+std::vector<CMemoRecycler::Outcome>
+CMemoListDlg::DeleteFiles(const std::vector<std::wstring>& paths) {
+    m_deleting = true;
+    CProgressLine progress(GetHandle());
+    CMemoRecycler recycler(GetHandle(), &progress);
+    std::vector<CMemoRecycler::Outcome> outcomes = recycler.Delete(paths);
+    m_deleting = false;
+    return outcomes;
+}
+
+// MessageBoxW: the names as the file system spells them.
+void CMemoListDlg::ReportUndeleted(const std::vector<std::wstring>& names) {
+    std::wstring text(kUndeletedText);
     const int shown = std::min(static_cast<int>(names.size()), kMaxNamesShown);
     for (int i = 0; i < shown; ++i) {
-        text += "\n";
-        text += names[i];
+        text.append(L"\n").append(names[i]);
     }
     if (static_cast<int>(names.size()) > shown) {
-        RVK::CString more;
-        more.Format(kUndeletedMoreFormat, static_cast<int>(names.size()) - shown);
-        text += "\n";
-        text += more;
+        wchar_t more[kFormatBufferSize];
+        ::wsprintfW(more, kUndeletedMoreFormat, static_cast<int>(names.size()) - shown);
+        text.append(L"\n").append(more);
     }
-    ::MessageBoxA(GetHandle(), text, kErrorCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxW(GetHandle(), text.c_str(), kErrorCaption, MB_OK | MB_ICONERROR);
 }

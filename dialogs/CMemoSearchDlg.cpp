@@ -171,14 +171,10 @@ void CMemoSearchDlg::StartSearch() {
         SetStatus(kCannotSearchText);
         return;
     }
+    SetStatus(kSearchingText);
     m_job = std::make_unique<CMemoSearchJob>(m_cache, settings->GetMemoDirW(), query, GetHandle(),
                                              kSearchNewsMessage);
-    if (!m_job->Start()) {
-        m_job.reset();
-        SetStatus(kCannotSearchText);
-        return;
-    }
-    SetStatus(kSearchingText);
+    m_job->Start();
 }
 
 // Once stopped, the thread has ended and left its summary.
@@ -218,7 +214,7 @@ void CMemoSearchDlg::MakeWordsBoxUnicode() {
 void CMemoSearchDlg::SetUpList() {
     m_listView.Attach(GetDlgItem(IDC_SEARCH_MEMO_RESULTS));
     m_listView.SetExtendedStyle(kListExStyle);
-    m_listView.SendMessage(CCM_SETUNICODEFORMAT, TRUE, 0);
+    m_listView.SetUnicodeFormat(TRUE);
     const RECT client = m_listView.GetClientRect();
     InsertColumn(0, kDateColumnWidth, kDateColumnTitle);
     InsertColumn(1, client.right - kDateColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL),
@@ -265,7 +261,7 @@ void CMemoSearchDlg::ShowHits() {
     if (count == m_nShown) {
         return;
     }
-    m_listView.SendMessage(LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    m_listView.SetItemCountEx(count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     if (m_nShown == 0 && count > 0) {
         m_listView.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }

@@ -29,6 +29,16 @@ HANDLE CFileBase::Create(const char* name, DWORD access, DWORD shareMode,
     return m_hFile;
 }
 
+HANDLE CFileBase::CreateFileW(const wchar_t* name, DWORD access, DWORD shareMode,
+                              LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                              HANDLE hTemplate) {
+    if (HoldsOpenFile()) {
+        Close();
+    }
+    m_hFile = ::CreateFileW(name, access, shareMode, security, disposition, flags, hTemplate);
+    return m_hFile;
+}
+
 // ReadFile and WriteFile need a count to write into when no overlapped structure is
 // given, so a missing one is supplied here.
 bool CFileBase::Read(LPVOID buffer, DWORD count, LPDWORD bytesRead, LPOVERLAPPED overlapped) {

@@ -7,7 +7,7 @@
 
 namespace RVK {
 
-// Owner of one file handle (CreateFileA, ReadFile, WriteFile, GetFileSize,
+// Owner of one file handle (CreateFileA or CreateFileW, ReadFile, WriteFile, GetFileSize,
 // SetFilePointer, CloseHandle). Closes the handle when destroyed.
 class CFileBase : public CObject {
     RVK_DECLARE_RUNTIME_CLASS()
@@ -22,6 +22,10 @@ class CFileBase : public CObject {
     virtual HANDLE Create(const char* name, DWORD access, DWORD shareMode,
                           LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
                           HANDLE hTemplate);
+    // CreateFileW the same way, for a name the ANSI code page may not spell.
+    virtual HANDLE CreateFileW(const wchar_t* name, DWORD access, DWORD shareMode,
+                               LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                               HANDLE hTemplate);
     // ReadFile.
     virtual bool Read(LPVOID buffer, DWORD count, LPDWORD bytesRead, LPOVERLAPPED overlapped);
     // WriteFile.

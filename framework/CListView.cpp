@@ -86,14 +86,14 @@ int CListView::GetItemTextRaw(int index, int subItem, char* buffer, int size) {
 BOOL CListView::SetCheck(int index, bool checked) {
     LVITEMA item = {};
     item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = (checked ? kStateImageChecked : kStateImageUnchecked) << kStateImageShift;
+    item.state = CheckStateImage(checked);
     return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item)));
 }
 
 // LVM_GETITEMSTATE on the state image bits.
 int CListView::GetCheck(int index) {
-    const LRESULT state = SendMessage(LVM_GETITEMSTATE, index, LVIS_STATEIMAGEMASK);
-    return static_cast<int>(state >> kStateImageShift) - 1;
+    return CheckOfState(
+        static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, index, LVIS_STATEIMAGEMASK)));
 }
 
 int CListView::GetNextItem(UINT flags) {
@@ -164,4 +164,28 @@ int CListView::GetSelectedCount() {
         ++count;
     }
     return count;
+}
+
+BOOL CListView::SetItemCountEx(int count, DWORD flags) {
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, count, flags));
+}
+
+BOOL CListView::SetCallbackMask(UINT mask) {
+    return static_cast<BOOL>(SendMessage(LVM_SETCALLBACKMASK, mask, 0));
+}
+
+BOOL CListView::SetUnicodeFormat(BOOL unicode) {
+    return static_cast<BOOL>(SendMessage(CCM_SETUNICODEFORMAT, unicode, 0));
+}
+
+BOOL CListView::RedrawItems(int first, int last) {
+    return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, first, last));
+}
+
+UINT CListView::CheckStateImage(bool checked) {
+    return (checked ? kStateImageChecked : kStateImageUnchecked) << kStateImageShift;
+}
+
+int CListView::CheckOfState(UINT state) {
+    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> kStateImageShift) - 1;
 }

@@ -59,4 +59,17 @@ class CListView : public CCommCtrl {
     virtual RVK::CString GetItemText(int index, int subItem);
     virtual int GetFirstSelected();
     virtual int GetSelectedCount();
+    // LVM_SETITEMCOUNT: how many items a list with LVS_OWNERDATA shows.
+    virtual BOOL SetItemCountEx(int count, DWORD flags);
+    // LVM_SETCALLBACKMASK: the item states the owner keeps and answers for.
+    virtual BOOL SetCallbackMask(UINT mask);
+    // CCM_SETUNICODEFORMAT: whether notifications carry UTF-16 texts.
+    virtual BOOL SetUnicodeFormat(BOOL unicode);
+    // LVM_REDRAWITEMS.
+    virtual BOOL RedrawItems(int first, int last);
+
+    // The state image bits of a check box in an item's state.
+    static UINT CheckStateImage(bool checked);
+    // 1 checked, 0 unchecked, -1 without a state image, from an item's state.
+    static int CheckOfState(UINT state);
 };

@@ -205,6 +205,8 @@ BOOL CWindowBase::IsZoomed() { return ::IsZoomed(m_hWnd); }
 
 BOOL CWindowBase::IsForegroundWindow() { return m_hWnd == ::GetForegroundWindow(); }
 
+BOOL CWindowBase::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+
 BOOL CWindowBase::MoveWindow(int x, int y, int cx, int cy, BOOL repaint) {
     return ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
 }
@@ -224,6 +226,10 @@ ULONG_PTR CWindowBase::SetClassLong(int index, LONG_PTR value) {
 BOOL CWindowBase::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
 
 HWND CWindowBase::SetParent(HWND parent) { return ::SetParent(m_hWnd, parent); }
+
+UINT_PTR CWindowBase::SetTimer(UINT_PTR id, UINT elapse) {
+    return ::SetTimer(m_hWnd, id, elapse, nullptr);
+}
 
 LRESULT CWindowBase::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(m_hWnd, msg, wParam, lParam);

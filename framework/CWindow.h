@@ -57,6 +57,8 @@ class CWindowBase : public CObject {
     virtual BOOL IsWindowVisible();
     virtual BOOL IsZoomed();
     virtual BOOL IsForegroundWindow();
+    // KillTimer of one of this window's timers.
+    virtual BOOL KillTimer(UINT_PTR id);
     virtual BOOL MoveWindow(int x, int y, int cx, int cy, BOOL repaint);
     virtual BOOL OpenIcon();
     // PostMessageA.
@@ -66,6 +68,9 @@ class CWindowBase : public CObject {
     virtual ULONG_PTR SetClassLong(int index, LONG_PTR value);
     virtual BOOL SetForegroundWindow();
     virtual HWND SetParent(HWND parent);
+    // SetTimer for this window, without a timer procedure: WM_TIMER with `id` every
+    // `elapse` milliseconds.
+    virtual UINT_PTR SetTimer(UINT_PTR id, UINT elapse);
     // SendMessageA.
     virtual LRESULT SendMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     virtual BOOL SetMenu(HMENU menu);

@@ -31,12 +31,20 @@ constexpr MenuItem kViewItems[] = {
     {"メモ一覧(&L) [Ctrl] + [L]", kCmdMemoList},
 };
 constexpr const char* kJumpTitle = "移動(&J)";
-// A group of its own below the 移動 menu.
+constexpr const char* kShowHolidaysText = "祝日を表示";
+// Below the 移動 menu, which follows kViewItems.
+constexpr MenuItem kViewTail[] = {
+    {"", 0},
+    {kShowHolidaysText, kCmdShowHolidays},
+};
+constexpr UINT kViewTailPos = std::size(kViewItems) + 1;
+constexpr UINT kViewHolidaysPos = kViewTailPos + 1;
+// A group of its own below 祝日を表示.
 constexpr MenuItem kViewSearchItems[] = {
     {"", 0},
     {"メモを検索…", kCmdSearchMemo},
 };
-constexpr UINT kViewSearchPos = std::size(kViewItems) + 1;
+constexpr UINT kViewSearchPos = kViewHolidaysPos + 1;
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -67,9 +75,12 @@ constexpr UINT kContextJumpPos = 4;
 constexpr MenuItem kContextTail[] = {
     {"更新(&R)", kCmdRefresh},
     {"メモ一覧(&L)", kCmdMemoList},
+    {kShowHolidaysText, kCmdShowHolidays},
     {"", 0},
     {"終了(&Q)", kCmdExit},
 };
+// After 更新 and メモ一覧, which follow the 移動 menu.
+constexpr UINT kContextHolidaysPos = kContextJumpPos + 3;
 
 template <size_t N> void InsertItems(RVK::CMenu& menu, UINT first, const MenuItem (&items)[N]) {
     for (size_t i = 0; i < N; ++i) {
@@ -86,6 +97,11 @@ void UnlinkSubmenu(RVK::CMenu& menu, UINT pos) {
     menu.SetMenuItemInfo(pos, TRUE, &info);
 }
 
+bool ReadShowHolidays() {
+    const CSystemData* settings = CSystemData::GetInstance();
+    return settings != nullptr && settings->GetShowHolidays();
+}
+
 } // namespace
 
 CMainWnd::CMainWnd()
@@ -93,7 +109,9 @@ CMainWnd::CMainWnd()
       m_crCalendarText(kCalendarText), m_crWeekdayText(kWeekdayText), m_crSundayText(kSundayText),
       m_crSatdayText(kSatdayText), m_crSeldayBack(kSeldayBack), m_crTodayEdge(kTodayEdge),
       m_crMemodayMark(kMemodayMark), m_crMemodayEdge(kMemodayEdge), m_crButtonBack(kButtonBack),
-      m_crButtonText(kButtonText), m_hbrOldClassBack(nullptr), m_bMenuBarAttached(false) {
+      m_crButtonText(kButtonText), m_hbrOldClassBack(nullptr), m_bMenuBarAttached(false),
+      m_bShowHolidays(ReadShowHolidays()), m_bMemoRepaintHeld(false),
+      m_bMemoChangedMeanwhile(false) {
     LoadColors();
     m_brBack = RVK::CBrush(kSolidBrush, m_crCalendarBack);
     m_font.CreateFont(kControlFontHeight, kFontFace, 0, 0, 0, 0);
@@ -134,6 +152,7 @@ LRESULT CMainWnd::OnCreate(WPARAM wParam, LPARAM lParam) {
     BuildMenus();
     m_bMenuBarAttached = SetMenu(m_menuBar.GetHandle()) != FALSE;
     CreateControls();
+    ArmMidnightTimer();
     return CWindow::OnCreate(wParam, lParam);
 }
 
@@ -146,6 +165,7 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuSettings, 0, kSettingsItems);
     InsertItems(m_menuView, 0, kViewItems);
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
+    InsertItems(m_menuView, kViewTailPos, kViewTail);
     InsertItems(m_menuView, kViewSearchPos, kViewSearchItems);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);
@@ -155,6 +175,13 @@ void CMainWnd::BuildMenus() {
                               m_menuSettings.GetHandle());
     m_menuContext.InsertPopup(kContextJumpPos, kJumpTitle, m_menuJump.GetHandle());
     InsertItems(m_menuContext, kContextJumpPos + 1, kContextTail);
+    UpdateHolidayChecks();
+}
+
+// Both menus carry the check mark of the holiday display.
+void CMainWnd::UpdateHolidayChecks() {
+    m_menuView.CheckItem(kViewHolidaysPos, m_bShowHolidays);
+    m_menuContext.CheckItem(kContextHolidaysPos, m_bShowHolidays);
 }
 
 // A button takes its colours before it exists: set afterwards, each would ask the window
@@ -247,7 +274,22 @@ bool CMainWnd::ReloadColors() {
     return true;
 }
 
+// The choice is kept at once, so the next start shows the calendar the same way.
+int CMainWnd::OnCmdShowHolidays() {
+    m_bShowHolidays = !m_bShowHolidays;
+    if (CSystemData* settings = CSystemData::GetInstance()) {
+        settings->SetShowHolidays(m_bShowHolidays);
+    }
+    UpdateHolidayChecks();
+    return OnCmdRefresh();
+}
+
 int CMainWnd::OnCmdRefresh() {
     InvalidateRect(&kRepaintArea, FALSE);
     return 0;
+}
+
+int CMainWnd::OnCmdRereadMemos() {
+    ForgetMemoMonths();
+    return OnCmdRefresh();
 }

@@ -13,6 +13,7 @@
 #include "framework/CMenu.h"
 #include "framework/CStatic.h"
 #include "framework/CString.h"
+#include "framework/CWaitable.h"
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
 #include "memo/CMemoFolderWatch.h"
@@ -24,7 +25,9 @@ class CDC;
 
 // The program's one top-level window: the month view of the selected date, the column
 // of navigation buttons and unit labels, the menus, and every command the user gives.
-class CMainWnd : public RVK::CWindow {
+// The month view follows the memo folder and the date by itself: the message loop waits
+// on the folder's change notification for it, and a timer wakes it at midnight.
+class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     RVK_DECLARE_RUNTIME_CLASS()
 
     CMainWnd();
@@ -43,8 +46,17 @@ class CMainWnd : public RVK::CWindow {
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
     int GetIconId() override;
+
+    // The memo folder's change notification.
+    HANDLE GetWaitHandle() override;
+    // The memo folder changed: the notification is armed again and the month view
+    // repainted, at once for the first change and then at most once per span while more
+    // keep coming.
+    void OnSignalled() override;
 
     // Reads the eleven colours anew and repaints with them; false without settings.
     virtual bool ReloadColors();
@@ -55,6 +67,8 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdOptions();
     virtual int OnCmdColors();
     virtual int OnCmdRefresh();
+    // 更新: forgets the memo days kept so far, then repaints, so the folder is read anew.
+    virtual int OnCmdRereadMemos();
     virtual int OnCmdMemoList();
     virtual int OnCmdPrevYear();
     virtual int OnCmdNextYear();
@@ -66,6 +80,7 @@ class CMainWnd : public RVK::CWindow {
     virtual int OnCmdNextDay();
     virtual int OnCmdToday();
     virtual int OnCmdSelectDate();
+    virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
     // The memo search dialog; jumps to the day of the result the user chose.
@@ -96,6 +111,8 @@ class CMainWnd : public RVK::CWindow {
     // Memo files: one per day in the memo folder. Results are platform error codes:
     // 0 done (or nothing to delete), 6 not created, 13 no path or not deleted.
     virtual RVK::CString GetMemoPath(CDate date);
+    // The same path in UTF-16, for the W calls; empty when there is no settings object.
+    virtual std::wstring GetMemoPathW(CDate date);
     virtual RVK::CString GetHelpPath();
     virtual int OpenMemo(CDate date);
     virtual int DeleteMemo(CDate date);
@@ -103,9 +120,13 @@ class CMainWnd : public RVK::CWindow {
 protected:
     // Today as the month view and the today command see it.
     virtual CDate GetToday();
+    // GetSystemTimeAsFileTime: the time from which the midnight timer is set.
+    virtual FILETIME GetNow();
     // ShellExecuteA with the verb "open", no owner, shown normally. (Not named after the
     // call: shellapi.h turns that name into a macro in some files only.)
     virtual void ShellOpen(const char* path);
+    // ShellExecuteW the same way, for a path the ANSI code page may not spell.
+    virtual void ShellOpenW(const wchar_t* path);
 
     RVK::CFont m_font;
     RVK::CMenu m_menuBar;
@@ -134,6 +155,8 @@ protected:
     // The class background from before this window; put back when it goes.
     HBRUSH m_hbrOldClassBack;
     bool m_bMenuBarAttached;
+    // Whether holidays are drawn in the Sunday colour.
+    bool m_bShowHolidays;
 
 private:
     // Bit d set: day d of the month has a memo.
@@ -145,20 +168,32 @@ private:
     void DestroyContextMenu();
     void ForgetMenus();
     void ReleaseMenus();
+    void UpdateHolidayChecks();
     void SelectDayAt(POINT point);
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
+    COLORREF DayNumberColor(const CDate& day) const;
     MemoDays FindMemoDays(const CDate& first);
+    // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
+    // not have noticed the change yet.
+    void ForgetMemoMonths();
     MemoDays ReadMemoDays(const std::wstring& folder, const CDate& first);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
     void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,
                   int row);
+    void ArmMidnightTimer();
+    void OnDayMayHaveChanged();
+    void OnMemoRepaintTimer();
 
     // The memo days of the months painted since the memo folder last changed, by month
     // number (year × 12 + month − 1).
     std::map<long long, MemoDays> m_memoMonths;
     CMemoFolderWatch m_memoWatch;
+    // The memo repaint timer runs: a change now waits for it.
+    bool m_bMemoRepaintHeld;
+    // The memo folder changed since the month view was last asked to repaint.
+    bool m_bMemoChangedMeanwhile;
     // Memo text kept from one search to the next.
     CMemoTextCache m_memoTexts;
 };

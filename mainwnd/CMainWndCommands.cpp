@@ -31,7 +31,7 @@ constexpr Route kCommands[] = {
     {kCmdExit, &CMainWnd::OnCmdExit},
     {kCmdOptions, &CMainWnd::OnCmdOptions},
     {kCmdColors, &CMainWnd::OnCmdColors},
-    {kCmdRefresh, &CMainWnd::OnCmdRefresh},
+    {kCmdRefresh, &CMainWnd::OnCmdRereadMemos},
     {kCmdMemoList, &CMainWnd::OnCmdMemoList},
     {kCmdPrevYear, &CMainWnd::OnCmdPrevYear},
     {kCmdNextYear, &CMainWnd::OnCmdNextYear},
@@ -43,6 +43,7 @@ constexpr Route kCommands[] = {
     {kCmdNextDay, &CMainWnd::OnCmdNextDay},
     {kCmdToday, &CMainWnd::OnCmdToday},
     {kCmdSelectDate, &CMainWnd::OnCmdSelectDate},
+    {kCmdShowHolidays, &CMainWnd::OnCmdShowHolidays},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
     {kCmdSearchMemo, &CMainWnd::OnCmdSearchMemo},
@@ -174,7 +175,7 @@ int CMainWnd::OnVkF() { return IsCtrlDown() ? OnCmdSelectDate() : 0; }
 int CMainWnd::OnVkL() { return IsCtrlDown() ? OnCmdMemoList() : 0; }
 int CMainWnd::OnVkF1() { return OnCmdHelp(); }
 int CMainWnd::OnVkF3() { return OnCmdSelectDate(); }
-int CMainWnd::OnVkF5() { return OnCmdRefresh(); }
+int CMainWnd::OnVkF5() { return OnCmdRereadMemos(); }
 int CMainWnd::OnVkS() { return IsCtrlDown() ? OnCmdSearchMemo() : 0; }
 
 int CMainWnd::OnCmdOpenMemo() {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "calendar/CHolidayCalendar.h"
 #include "framework/CDC.h"
 
 using namespace MainWndLayout;
@@ -69,6 +70,14 @@ COLORREF CMainWnd::DayTextColor(int dayOfWeek) const {
     return dayOfWeek == kSaturday ? m_crSatdayText : m_crWeekdayText;
 }
 
+// Holidays, when shown, take the Sunday colour whatever their weekday.
+COLORREF CMainWnd::DayNumberColor(const CDate& day) const {
+    if (m_bShowHolidays && CHolidayCalendar::GetHolidayName(day) != nullptr) {
+        return m_crSundayText;
+    }
+    return DayTextColor(day.GetDayOfWeek());
+}
+
 void CMainWnd::PaintHeader(RVK::CDC& dc) {
     for (int column = 0; column < kColumns; ++column) {
         dc.SetTextColor(DayTextColor(column));
@@ -110,7 +119,7 @@ void CMainWnd::PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool
         dc.Ellipse(left + kMarkBox.left, top + kMarkBox.top, kMarkBox.right - kMarkBox.left,
                    kMarkBox.bottom - kMarkBox.top);
     }
-    dc.SetTextColor(DayTextColor(day.GetDayOfWeek()));
+    dc.SetTextColor(DayNumberColor(day));
     RVK::CString number;
     number.Format("%02d", day.GetDay());
     dc.DrawText(left + kTextInset, top + kTextInset, number, 0);

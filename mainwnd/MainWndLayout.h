@@ -23,9 +23,19 @@ constexpr int kCmdPrevDay = 1209;
 constexpr int kCmdNextDay = 1210;
 constexpr int kCmdToday = 1211;
 constexpr int kCmdSelectDate = 1212;
+constexpr int kCmdShowHolidays = 1213;
 constexpr int kCmdSearchMemo = 1214;
 constexpr int kCmdHelp = 1301;
 constexpr int kCmdVersion = 1302;
+
+// Timers of the main window, and their spans in milliseconds.
+constexpr UINT_PTR kMemoRepaintTimer = 1;
+constexpr UINT_PTR kMidnightTimer = 2;
+// While the memo folder keeps changing, the month view is repainted at most this often.
+constexpr UINT kMemoRepaintSpan = 100;
+// The midnight timer fires this long after midnight, when the local date surely is the
+// new day's.
+constexpr UINT kMidnightMargin = 200;
 
 // The window title, also the caption of the version box.
 constexpr const char* kTitle = "Kalvo３";

@@ -4,7 +4,6 @@
 
 #include "app/CSystemData.h"
 #include "framework/CFile.h"
-#include "framework/CFileFind.h"
 #include "framework/CFileFindW.h"
 #include "memo/CMemoName.h"
 #include "memo/CMemoRecycler.h"
@@ -45,6 +44,8 @@ CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
     return days;
 }
 
+void CMainWnd::ForgetMemoMonths() { m_memoMonths.clear(); }
+
 // One search for the whole month: a search for an exact name that is missing reads the
 // whole folder on some file systems, and a month has up to 31 of them.
 CMainWnd::MemoDays CMainWnd::ReadMemoDays(const std::wstring& folder, const CDate& first) {
@@ -72,6 +73,14 @@ RVK::CString CMainWnd::GetMemoPath(CDate date) {
     return settings->GetMemoDir() + kSeparator + name;
 }
 
+std::wstring CMainWnd::GetMemoPathW(CDate date) {
+    const CSystemData* settings = CSystemData::GetInstance();
+    if (settings == nullptr) {
+        return std::wstring();
+    }
+    return settings->GetMemoDirW() + L"\\" + CMemoName::Of(date);
+}
+
 RVK::CString CMainWnd::GetHelpPath() {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings == nullptr) {
@@ -81,35 +90,36 @@ RVK::CString CMainWnd::GetHelpPath() {
 }
 
 // A missing memo is created empty; OPEN_ALWAYS never truncates one that appeared since
-// the search.
+// the search. The path goes to the file system and the shell in UTF-16, as it was made.
 int CMainWnd::OpenMemo(CDate date) {
-    const RVK::CString path = GetMemoPath(date);
-    if (path.IsEmpty()) {
+    const std::wstring path = GetMemoPathW(date);
+    if (path.empty()) {
         return kFailed;
     }
-    RVK::CFileFind find;
-    if (!find.FindFile(path)) {
+    RVK::CFileFindW find;
+    if (!find.FindFirstFileExW(path.c_str())) {
         RVK::CFile file;
-        const HANDLE created = file.Open(path, 0, OPEN_ALWAYS, FILE_SHARE_READ, nullptr,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE created = file.CreateFileW(path.c_str(), 0, FILE_SHARE_READ, nullptr,
+                                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE || created == nullptr) {
             return kNotCreated;
         }
+        ForgetMemoMonths();
         OnCmdRefresh();
     }
-    ShellOpen(path);
+    ShellOpenW(path.c_str());
     return kDone;
 }
 
 // The Recycle Bin keeps a deleted memo, so that one stray key press cannot destroy a
 // written memo for good.
 int CMainWnd::DeleteMemo(CDate date) {
-    const RVK::CString path = GetMemoPath(date);
-    if (path.IsEmpty()) {
+    const std::wstring path = GetMemoPathW(date);
+    if (path.empty()) {
         return kFailed;
     }
     CMemoRecycler recycler(GetHandle());
-    switch (recycler.Delete(path)) {
+    switch (recycler.Delete({path}).front()) {
     case CMemoRecycler::Outcome::kMissing:
         return kDone;
     case CMemoRecycler::Outcome::kDeleted:
@@ -122,4 +132,8 @@ int CMainWnd::DeleteMemo(CDate date) {
 
 void CMainWnd::ShellOpen(const char* path) {
     ::ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMainWnd::ShellOpenW(const wchar_t* path) {
+    ::ShellExecuteW(nullptr, L"open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -23,6 +23,15 @@ bool LastWritten(const char* folder, FILETIME& written) {
     return true;
 }
 
+// A bare drive such as "E:" names that drive's current folder; its root is "E:\".
+RVK::CString FolderPath(const char* folder) {
+    RVK::CString path(folder);
+    if (path.GetLength() == 2 && folder[1] == ':') {
+        path += "\\";
+    }
+    return path;
+}
+
 } // namespace
 
 CMemoFolderWatch::CMemoFolderWatch()
@@ -41,7 +50,7 @@ void CMemoFolderWatch::Restart(const char* folder, const char* parent) {
         Close();
     }
     if (m_hChange == INVALID_HANDLE_VALUE) {
-        m_hChange = ::FindFirstChangeNotificationA(parent, TRUE, kWatchedChanges);
+        m_hChange = ::FindFirstChangeNotificationA(FolderPath(parent), TRUE, kWatchedChanges);
         m_strFolder = folder;
     }
     FILETIME now;
@@ -54,6 +63,14 @@ bool CMemoFolderWatch::IsUnchanged(const char* folder) {
     FILETIME written;
     return m_bTrusted && m_strFolder == folder && !IsNotified() && LastWritten(folder, written) &&
            ::CompareFileTime(&written, &m_written) == 0;
+}
+
+// FindNextChangeNotification; a handle that cannot be armed again is given up.
+void CMemoFolderWatch::Rearm() {
+    m_bTrusted = false;
+    if (m_hChange != INVALID_HANDLE_VALUE && !::FindNextChangeNotification(m_hChange)) {
+        Close();
+    }
 }
 
 // WaitForSingleObject without waiting.

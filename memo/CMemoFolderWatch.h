@@ -23,6 +23,11 @@ public:
     void Restart(const char* folder, const char* parent);
     // True while nothing in `folder` can have changed since Restart.
     bool IsUnchanged(const char* folder);
+    // The notification's handle, to wait on; INVALID_HANDLE_VALUE while nothing is watched.
+    HANDLE GetHandle() const { return m_hChange; }
+    // After the handle was signalled: arms the notification again at once, and stops
+    // vouching for what was read before, so that the folder is read anew.
+    void Rearm();
 
 private:
     bool IsNotified() const;

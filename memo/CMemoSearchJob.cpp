@@ -24,26 +24,19 @@ private:
 CMemoSearchJob::CMemoSearchJob(CMemoTextCache& cache, const std::wstring& folder,
                                const CMemoQuery& query, HWND window, UINT message)
     : m_cache(cache), m_strFolder(folder), m_query(query), m_hWnd(window), m_nMessage(message),
-      m_hThread(nullptr), m_bStop(false), m_bPosted(false), m_nLastPost(0), m_lock() {
+      m_bStop(false), m_bPosted(false), m_nLastPost(0), m_lock() {
     ::InitializeSRWLock(&m_lock);
 }
 
 CMemoSearchJob::~CMemoSearchJob() { Stop(); }
 
-bool CMemoSearchJob::Start() {
-    m_hThread = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-    return m_hThread != nullptr;
-}
+void CMemoSearchJob::Start() { m_thread.Start(*this); }
 
-// WaitForSingleObject and CloseHandle. The thread waits on nothing of this thread's, so
-// the wait lasts at most the rest of one chunk's reading.
+// The thread waits on nothing of this thread's, so the wait lasts at most the rest of one
+// chunk's reading.
 void CMemoSearchJob::Stop() {
     m_bStop.store(true);
-    if (m_hThread != nullptr) {
-        ::WaitForSingleObject(m_hThread, INFINITE);
-        ::CloseHandle(m_hThread);
-        m_hThread = nullptr;
-    }
+    m_thread.Wait();
 }
 
 // The flag goes down before the lock is taken: whatever the thread adds after this call
@@ -55,11 +48,6 @@ CMemoSearchJob::Progress CMemoSearchJob::Take(std::vector<MemoSearchHit>& hits) 
                 std::make_move_iterator(m_hits.end()));
     m_hits.clear();
     return m_progress;
-}
-
-DWORD WINAPI CMemoSearchJob::ThreadMain(void* job) {
-    static_cast<CMemoSearchJob*>(job)->Run();
-    return 0;
 }
 
 void CMemoSearchJob::Run() {

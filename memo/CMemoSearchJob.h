@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/CWorkerThread.h"
 #include "memo/CMemoMatcher.h"
 #include "memo/CMemoSearch.h"
 
@@ -17,7 +18,7 @@ class CMemoTextCache;
 // every kPostIntervalMs and once more at the end, and the window takes what has arrived
 // with Take. Stop ends the search within one chunk of reading and waits for the thread;
 // so does the destructor.
-class CMemoSearchJob : private CMemoSearchListener {
+class CMemoSearchJob : private CMemoSearchListener, private RVK::CWorkerThread::CTask {
 public:
     static constexpr ULONGLONG kPostIntervalMs = 50;
 
@@ -38,16 +39,15 @@ public:
     CMemoSearchJob& operator=(const CMemoSearchJob&) = delete;
     ~CMemoSearchJob();
 
-    // CreateThread. False when no thread could be started.
-    bool Start();
+    // Where no thread can be made, the search runs here and now.
+    void Start();
     // Asks the search to stop and waits for its thread to end.
     void Stop();
     // Moves the hits found since the last call to the end of `hits`.
     Progress Take(std::vector<MemoSearchHit>& hits);
 
 private:
-    static DWORD WINAPI ThreadMain(void* job);
-    void Run();
+    void Run() override;
     void OnProgress(size_t searched, size_t total) override;
     void OnHit(MemoSearchHit&& hit) override;
     void Notify(bool last);
@@ -57,7 +57,7 @@ private:
     const CMemoQuery m_query;
     const HWND m_hWnd;
     const UINT m_nMessage;
-    HANDLE m_hThread;
+    RVK::CWorkerThread m_thread;
     std::atomic<bool> m_bStop;
     // A message is on its way to the window, which has not taken what it tells of yet.
     std::atomic<bool> m_bPosted;

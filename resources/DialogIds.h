@@ -17,6 +17,7 @@
 #define IDC_MEMO_LIST_SELECT_ALL 1201
 #define IDC_MEMO_LIST_CLEAR 1202
 #define IDC_MEMO_LIST_DELETE 1203
+#define IDC_MEMO_LIST_PROGRESS 1204
 
 // Colour settings dialog: labels, then the colour buttons.
 #define IDD_COLOR_CONFIG 202

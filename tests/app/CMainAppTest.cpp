@@ -108,18 +108,38 @@ TEST(CMainAppWindowTest, AMainWindowThatCannotBeCreatedStopsStartUp) {
     UnregisterClassA(kMainWndClass, refusing.hInstance);
 }
 
-// Each cause of a program folder that cannot be used has its own start-up message.
-TEST(CMainAppTest, AProgramFolderIsNamedInTheAnsiCodePageOrTheCauseIsGiven) {
-    const char* problem = nullptr;
-    EXPECT_EQ(std::string(CMainApp::FolderOfModule(L"C:\\予定\\Kalvo.exe", 15, problem)),
-              "C:\\予定");
-    EXPECT_TRUE(CMainApp::FolderOfModule(L"", 0, problem).IsEmpty());
-    EXPECT_STREQ(problem, "実行ファイルのパスを取得できませんでした");
-    EXPECT_TRUE(CMainApp::FolderOfModule(L"Kalvo.exe", 9, problem).IsEmpty());
-    EXPECT_STREQ(problem, "実行ファイルのフォルダを特定できませんでした");
-    // A folder that does not exist has no short name either.
-    EXPECT_TRUE(CMainApp::FolderOfModule(L"C:\\M\u00fcller\\Kalvo.exe", 19, problem).IsEmpty());
-    EXPECT_STREQ(problem,
-                 "実行ファイルのパスに、この環境の文字コードで表せない文字が含まれています\n"
-                 "英数字や日本語だけの名前のフォルダに移してから起動してください");
+// Only the folder is spelt, in the code page given; each cause of a program folder that
+// cannot be used has its own start-up message.
+TEST(CMainAppTest, AProgramFolderIsSpeltInTheCodePageOrTheCauseIsGiven) {
+    constexpr char kNoPath[] = "実行ファイルのパスを取得できませんでした";
+    constexpr char kNoFolder[] = "実行ファイルのフォルダを特定できませんでした";
+    constexpr char kUnspellable[] =
+        "実行ファイルのパスに、この環境の文字コードで表せない文字が含まれています\n"
+        "英数字や日本語だけの名前のフォルダに移してから起動してください";
+    struct Row {
+        const wchar_t* path;
+        UINT codePage;
+        const char* folder; // empty: refused with `problem`
+        const char* problem;
+    };
+    const Row rows[] = {
+        {L"C:\\予定\\Kalvo.exe", 932, "C:\\予定", nullptr},
+        {L"C:\\予定\\Kalvo\U0001F600.exe", 932, "C:\\予定", nullptr},
+        {L"E:\\Kalvo.exe", 932, "E:", nullptr},
+        {L"C:\\M\u00fcller\\Kalvo.exe", CP_UTF8, "C:\\M\xC3\xBCller", nullptr},
+        {L"", 932, "", kNoPath},
+        {L"Kalvo.exe", 932, "", kNoFolder},
+        // A folder that does not exist has no short name either.
+        {L"C:\\M\u00fcller\\Kalvo.exe", 932, "", kUnspellable},
+        {L"C:\\\xD800\\Kalvo.exe", CP_UTF8, "", kUnspellable},
+    };
+    for (const Row& row : rows) {
+        const char* problem = nullptr;
+        const RVK::CString folder = CMainApp::FolderOfModule(
+            row.path, static_cast<DWORD>(wcslen(row.path)), row.codePage, problem);
+        EXPECT_STREQ(folder, row.folder) << row.folder;
+        if (row.problem != nullptr) {
+            EXPECT_STREQ(problem, row.problem);
+        }
+    }
 }

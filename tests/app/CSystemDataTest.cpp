@@ -85,6 +85,14 @@ TEST_F(CSystemDataTest, EachColourHasItsDefaultUntilItsSetterWritesItsOwnKey) {
     EXPECT_EQ(ReadValue("CALENDAR_BACK_COLOR"), "563412");
 }
 
+TEST_F(CSystemDataTest, HolidaysAreShownOnlyWhenTheFileSaysOne) {
+    EXPECT_FALSE(settings->GetShowHolidays());
+    for (const char* value : {"1", "", "0", "10", "01", "yes", "\x82\x50"}) {
+        folder.WriteFile(kIniName, std::string("[DISPLAY_SETTING]\r\nSHOW_HOLIDAYS=") + value);
+        EXPECT_EQ(settings->GetShowHolidays(), std::string(value) == "1") << value;
+    }
+}
+
 TEST(CSystemDataParseTest, ColoursParseByCharacterPositionWithoutReadingPastTheText) {
     struct Case {
         const char* text;

@@ -19,10 +19,11 @@ constexpr char kPathTooLong[] = "実行ファイルのパスが長すぎます\n
                                 "短いパスのフォルダに移してから起動してください";
 constexpr DWORD kTimeoutMs = 20000;
 constexpr DWORD kPollMs = 100;
-// Bytes of the longest module path accepted, without its terminator.
-constexpr size_t kLongestModulePath = MAX_PATH - 1;
+// UTF-16 units of the longest program folder accepted: its memo paths, the folder and
+// "\\memo\\YYYYMMDD.txt", then take MAX_PATH - 1 units.
+constexpr size_t kLongestFolder = MAX_PATH - 1 - 18;
 // Each folder of a long test path stays far below the file systems' name limits.
-constexpr size_t kFolderNameBytes = 80;
+constexpr size_t kFolderNameUnits = 60;
 
 std::wstring Widen(const std::string& text) {
     wchar_t wide[2 * MAX_PATH] = {};
@@ -108,33 +109,17 @@ void ExpectErrorBox(const SeenBox& box, const std::string& text) {
     EXPECT_FALSE(box.owned);
 }
 
-// Makes folders under `root` so that the path of `exeName` in the last one is `bytes`
-// long, and answers that folder; the double-byte names keep the path under MAX_PATH
-// characters, so that Wine can start it.
-std::string MakeProgramFolder(const TempDir& root, size_t bytes, const std::string& exeName) {
-    std::string folder = root.Path();
-    const size_t folderBytes = bytes - 1 - exeName.size();
-    while (folder.size() < folderBytes) {
-        const size_t room = std::min(kFolderNameBytes, folderBytes - folder.size() - 1);
-        std::string name(room % 2, 'a');
-        for (size_t i = 0; i < room / 2; ++i) {
-            name += "表";
-        }
-        folder += "\\" + name;
-        EXPECT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+// Makes folders of `letter` under `root` until the last one's path is `units` UTF-16
+// units long, and answers it.
+std::wstring MakeProgramFolder(const TempDir& root, size_t units, wchar_t letter) {
+    std::wstring folder = Widen(root.Path());
+    while (folder.size() < units) {
+        const size_t room = std::min(kFolderNameUnits, units - folder.size() - 1);
+        folder += L"\\" + std::wstring(room, letter);
+        EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     }
-    EXPECT_EQ(folder.size(), folderBytes);
+    EXPECT_EQ(folder.size(), units);
     return folder;
-}
-
-void ExpectRefusedAsTooLong(size_t bytes, const std::string& exeName) {
-    TempDir root;
-    const std::string folder = MakeProgramFolder(root, bytes, exeName);
-    KalvoRun kalvo(folder + "\\" + exeName);
-    ExpectErrorBox(kalvo.AnswerBox(), kPathTooLong);
-    EXPECT_EQ(kalvo.WaitForExit(), 0u);
-    EXPECT_EQ(kalvo.Output(), "");
-    EXPECT_FALSE(IsFolder(folder + "\\memo"));
 }
 
 // Polls the visible top-level windows of every process for a title containing `part`.
@@ -225,19 +210,24 @@ TEST(KalvoProcessTest, AMemoFolderThatCannotBeCreatedIsReported) {
     EXPECT_FALSE(IsFolder(root.File("app")));
 }
 
-// In Shift-JIS 表 ends in the byte of the backslash: the memo folder must still land
-// beside the program, not in a folder cut inside a name.
-TEST(KalvoProcessTest, AShiftJisPathUpToTheLongestAnsiPathIsAcceptedAndLongerIsRefused) {
+// Paths are measured in UTF-16, as the platform measures them. 表 takes two bytes in
+// Shift-JIS, the second of them the byte of the backslash: the memo folder must still
+// land beside the program, not in a folder cut inside a name.
+TEST(KalvoProcessTest, AFolderWhoseMemoPathsFitIsAcceptedAndALongerOneIsRefused) {
     TempDir root;
-    const std::string folder = MakeProgramFolder(root, kLongestModulePath, "予定表.exe");
-    KalvoRun accepted(folder + "\\予定表.exe");
+    const std::wstring fits = MakeProgramFolder(root, kLongestFolder, L'表');
+    KalvoRun accepted(fits + L"\\Kalvo.exe");
     EXPECT_EQ(accepted.CloseMainWindow(), 0u);
-    EXPECT_TRUE(IsFolder(folder + "\\memo"));
+    const DWORD memo = GetFileAttributesW((fits + L"\\memo").c_str());
+    EXPECT_TRUE(memo != INVALID_FILE_ATTRIBUTES && (memo & FILE_ATTRIBUTE_DIRECTORY));
 
-    ExpectRefusedAsTooLong(kLongestModulePath + 1, "Kalvo.exe");
-    // Cut at 260 bytes this path would split 予, and Wine's GetModuleFileNameA would
-    // then answer 259 bytes without any error.
-    ExpectRefusedAsTooLong(kLongestModulePath + 12, "予定表予定表予定表.exe");
+    TempDir other;
+    const std::wstring tooLong = MakeProgramFolder(other, kLongestFolder + 1, L'a');
+    KalvoRun refused(tooLong + L"\\Kalvo.exe");
+    ExpectErrorBox(refused.AnswerBox(), kPathTooLong);
+    EXPECT_EQ(refused.WaitForExit(), 0u);
+    EXPECT_EQ(refused.Output(), "");
+    EXPECT_EQ(GetFileAttributesW((tooLong + L"\\memo").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // GetModuleFileNameA answers '?' for the ü, a wildcard: the program must run from the

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 
+#include "app/CSystemData.h"
 #include "dialogs/CMemoListDlg.h"
 #include "tests/mainwnd/MainWndTestSupport.h"
 #include "tests/memo/NoRecycleBin.h"
@@ -18,6 +20,7 @@ constexpr int kClear = 1202;
 constexpr int kDelete = 1203;
 
 using Names = std::set<std::string>;
+using WideNames = std::set<std::wstring>;
 using CMemoListDlgTest = SettingsTest;
 
 // The memo list with its list open to the test.
@@ -37,7 +40,37 @@ public:
             m_listView.SetCheck(i, names.count(std::string(m_listView.GetItemText(i, 0))) != 0);
         }
     }
+    // LVM_GETITEMTEXTW: the name as the list shows it.
+    std::wstring NameAt(int index) {
+        wchar_t text[MAX_PATH] = {};
+        LVITEMW item = {};
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageW(List(), LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    WideNames Checked() {
+        WideNames checked;
+        for (int i = 0; i < m_listView.GetItemCount(); ++i) {
+            if (m_listView.GetCheck(i) > 0) {
+                checked.insert(NameAt(i));
+            }
+        }
+        return checked;
+    }
+    void CheckAllBut(const WideNames& names) {
+        for (int i = 0; i < m_listView.GetItemCount(); ++i) {
+            m_listView.SetCheck(i, names.count(NameAt(i)) == 0);
+        }
+    }
+    HWND List() const { return m_listView.GetHandle(); }
 };
+
+// Creates a memo through the UTF-16 calls, with a name the ANSI calls cannot spell.
+void WriteMemoW(const std::wstring& name) {
+    const std::wstring path = CSystemData::GetInstance()->GetMemoDirW() + L"\\" + name;
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+}
 
 // The entries of a folder, without "." and "..".
 Names NamesIn(const std::string& folder) {
@@ -171,29 +204,129 @@ TEST_F(CMemoListDlgTest, NamesAtMostTwentyFailures) {
     EXPECT_EQ(NamesIn(folder.File("memo")).size(), 22u);
 }
 
-// A name the ANSI code page cannot spell comes back from the directory search as "??.txt".
-// Deleting it by that name must not take the other files its '?' would match.
-TEST_F(CMemoListDlgTest, ANameWithoutAnAnsiSpellingDeletesNothingElse) {
-    WriteMemo("ab.txt");
-    WriteMemo("20140101.txt");
-    wchar_t memoFolder[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, folder.File("memo\\").c_str(), -1, memoFolder, MAX_PATH);
-    const HANDLE file = CreateFileW((std::wstring(memoFolder) + L"\xD55C\xAE00.txt").c_str(),
-                                    GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+// The ANSI search spells "¥" as "\\": "..¥victim.txt" read as "..\\victim.txt" named a
+// file beside the memo folder, and "x¥..¥20131227.txt" the memo of 27 December. Names are
+// listed and deleted exactly as the file system spells them, a Korean one too.
+TEST_F(CMemoListDlgTest, NamesTheCodePageCannotSpellAreListedAndDeletedExactly) {
+    const WideNames odd = {L"..\u00A5victim.txt", L"x\u00A5..\u00A520131227.txt",
+                           L"\uD55C\uAE00.txt"};
+    for (const std::wstring& name : odd) {
+        WriteMemoW(name);
+    }
+    WriteMemo("20131227.txt", "the real memo");
+    WriteMemo("ab.txt", "ab");
+    folder.WriteFile("victim.txt", "beside the program");
+    WideNames listed;
     TestMemoListDlg dlg;
     UiScript script;
     HWND dialog = nullptr;
-    SeenBox failure;
-    script.WaitFor(dialog, kCaption).Do("check all but ab.txt; delete", [&] {
-        dlg.Check({"20140101.txt", "??.txt"});
+    script.WaitFor(dialog, kCaption).Do("check all but the two; delete", [&] {
+        for (int i = 0; i < 5; ++i) {
+            listed.insert(dlg.NameAt(i));
+        }
+        dlg.CheckAllBut({L"20131227.txt", L"ab.txt"});
         ClickButton(dialog, kDelete);
     });
-    script.AnswerBox(dialog, failure).Do("OK", [&] { ClickButton(dialog, IDOK); });
+    script.Then("deleted", [&] { return NamesIn(folder.File("memo")).size() == 2; });
+    script.Do("no message; OK", [&] {
+        EXPECT_EQ(FindShown(nullptr, dialog), nullptr);
+        ClickButton(dialog, IDOK);
+    });
     EXPECT_EQ(script.RunModal(dlg), IDOK);
-    EXPECT_NE(failure.text.find("??.txt"), std::string::npos) << failure.text;
-    EXPECT_EQ(NamesIn(folder.File("memo")), (Names{"ab.txt", "??.txt"}));
+    WideNames expected = odd;
+    expected.insert({L"20131227.txt", L"ab.txt"});
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(NamesIn(folder.File("memo")), (Names{"20131227.txt", "ab.txt"}));
+    EXPECT_EQ(folder.ReadFile(MemoFile("20131227.txt")), "the real memo");
+    EXPECT_EQ(folder.ReadFile("victim.txt"), "beside the program");
+}
+
+// The bin is there but takes no file: the shell would ask once per file. Kalvo asks once
+// per press, and "no" keeps every memo of the press.
+TEST_F(CMemoListDlgTest, ABinThatRefusesEveryFileAsksOncePerPress) {
+    const NoRecycleBin refusing("\\files");
+    for (const char* name : {"20140101.txt", "20140102.txt", "20140103.txt"}) {
+        WriteMemo(name, name);
+    }
+    CMemoListDlg dlg;
+    UiScript script;
+    HWND dialog = nullptr;
+    std::string questions[2];
+    const auto deleteAll = [&] {
+        ClickButton(dialog, kSelectAll);
+        ClickButton(dialog, kDelete);
+    };
+    script.WaitFor(dialog, kCaption).Do("select all, delete", deleteAll);
+    AnswerDeleteForGood(script, dialog, IDNO, questions[0]);
+    script.Do("all kept, no message; select all, delete", [&] {
+        EXPECT_EQ(NamesIn(folder.File("memo")).size(), 3u);
+        EXPECT_EQ(FindShown(nullptr, dialog), nullptr);
+        deleteAll();
+    });
+    AnswerDeleteForGood(script, dialog, IDYES, questions[1]);
+    script.Then("deleted", [&] { return NamesIn(folder.File("memo")).empty(); });
+    script.Do("no message; OK", [&] {
+        EXPECT_EQ(FindShown(nullptr, dialog), nullptr);
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_EQ(script.RunModal(dlg), IDOK);
+    EXPECT_EQ(questions[0], kDeleteForGoodQuestion);
+    EXPECT_EQ(questions[1], kDeleteForGoodQuestion);
+}
+
+// The list keeps no checks of its own: a click on the box, the space key and the list's
+// own LVM_SETITEMSTATE each turn the one item's check over, once. Typing finds a name.
+TEST_F(CMemoListDlgTest, ClickSpaceAndTheListsOwnMessageEachToggleOneCheck) {
+    for (const char* name : {"20140101.txt", "20140102.txt", "20140103.txt"}) {
+        WriteMemo(name);
+    }
+    TestMemoListDlg dlg;
+    const auto click = [&] {
+        LVHITTESTINFO hit = {};
+        RECT bounds = {};
+        bounds.left = LVIR_BOUNDS;
+        SendMessageA(dlg.List(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&bounds));
+        hit.pt = {bounds.left, (bounds.top + bounds.bottom) / 2};
+        while (hit.flags != LVHT_ONITEMSTATEICON && hit.pt.x < bounds.right) {
+            ++hit.pt.x;
+            SendMessageA(dlg.List(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        }
+        PostMessageA(dlg.List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+        PostMessageA(dlg.List(), WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    };
+    const auto space = [&] {
+        SetFocus(dlg.List());
+        LVITEMA focus = {};
+        focus.state = focus.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+        SendMessageA(dlg.List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
+        PressKey(VK_SPACE);
+    };
+    const auto message = [&](bool checked) {
+        LVITEMA check = {};
+        check.stateMask = LVIS_STATEIMAGEMASK;
+        check.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+        SendMessageA(dlg.List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&check));
+    };
+    const std::function<void()> toggles[] = {
+        click, space, click, space, [&] { message(true); }, [&] { message(false); }};
+    UiScript script;
+    HWND dialog = nullptr;
+    script.WaitFor(dialog, kCaption);
+    for (int i = 0; i < 6; ++i) {
+        const bool checked = i % 2 == 0;
+        script.Do("toggle", toggles[i]).Then(checked ? "checked" : "unchecked", [&dlg, checked] {
+            return dlg.Checked() == (checked ? WideNames{dlg.NameAt(1)} : WideNames{});
+        });
+    }
+    script.Do("find a name; OK", [&] {
+        const std::wstring third = dlg.NameAt(2);
+        LVFINDINFOW find = {};
+        find.flags = LVFI_STRING;
+        find.psz = third.c_str();
+        EXPECT_EQ(SendMessageW(dlg.List(), LVM_FINDITEMW, 0, reinterpret_cast<LPARAM>(&find)), 2);
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_EQ(script.RunModal(dlg), IDOK);
 }
 
 // December 2013 starts on a Sunday: the 5th's memo mark is centred at (162, 110).
@@ -210,8 +343,7 @@ TEST_F(MainWndTest, TheMemoListRefreshesTheMonthEvenWhenClosedByTheCloseBox) {
         ClickButton(dialog, kSelectAll);
         ClickButton(dialog, kDelete);
     });
-    script.Do("close box", [&] {
-        EXPECT_FALSE(MemoExists("20131205.txt"));
+    script.Then("deleted", [&] { return !MemoExists("20131205.txt"); }).Do("close box", [&] {
         ValidateRect(main, nullptr);
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     });

@@ -120,6 +120,22 @@ TEST(CWindowTest, EachMessageReachesTheReplacedProcedureUnchanged) {
     }
 }
 
+// A window whose messages do not pass through the framework keeps its own data in the
+// user data: even an object's address there binds nothing.
+TEST(CWindowTest, TheLookupTrustsTheUserDataOnlyOfTheFrameworksOwnWindows) {
+    Probe parent;
+    HWND parentWnd = parent.Create(0, 0, 300, 200, nullptr);
+    Probe other;
+    other.Create(0, 0, 100, 80, nullptr);
+    HWND plain = MakeChild("STATIC", 0, parentWnd, 7);
+    ::SetWindowLongPtrA(plain, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&other));
+    EXPECT_EQ(parent.GetDlgItemWnd(7), nullptr);
+
+    Probe bound;
+    ASSERT_TRUE(bound.Attach(plain));
+    EXPECT_EQ(parent.GetDlgItemWnd(7), &bound);
+}
+
 namespace {
 
 constexpr COLORREF kFace = RGB(40, 90, 200);

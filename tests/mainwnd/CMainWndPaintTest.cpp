@@ -26,6 +26,17 @@ void BackdateFolder(const std::string& path) {
     CloseHandle(folder);
 }
 
+// The clock at a local time of December 2013, as the midnight timer reads it.
+FILETIME December2013At(int day, int hour, int minute, int second, int millisecond) {
+    const SYSTEMTIME local = {
+        2013, 12, 0, WORD(day), WORD(hour), WORD(minute), WORD(second), WORD(millisecond)};
+    SYSTEMTIME utc;
+    FILETIME time = {};
+    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
+    SystemTimeToFileTime(&utc, &time);
+    return time;
+}
+
 class CMainWndPaintTest : public MainWndTest {
 protected:
     bool Has(const RECT& area, COLORREF color) const { return Count(area, color) > 0; }
@@ -153,6 +164,27 @@ TEST_F(CMainWndPaintTest, TodayIsEdgedOnlyInItsMonthAndOverTheSelectedFill) {
     ShowDate(MakeDate(2013, 12, 5));
     EXPECT_TRUE(IsEdged(Cell(4, 0)));
     EXPECT_EQ(Pixel(137, 134), TestColors::kSeldayBack);
+}
+
+// At midnight, after a change of the clock and after a resume from sleep, today's edge moves
+// to the new day and the timer is set anew: to fire within a second after the next midnight,
+// however far off. The selected date stays.
+TEST_F(CMainWndPaintTest, TodaysEdgeMovesAtMidnightAfterAClockChangeAndAfterSleep) {
+    ShowDate(MakeDate(2013, 12, 5));
+    const UINT wakes[] = {WM_TIMER, WM_TIMECHANGE, WM_POWERBROADCAST, WM_POWERBROADCAST};
+    const WPARAM details[] = {MainWndLayout::kMidnightTimer, 0, PBT_APMRESUMEAUTOMATIC,
+                              PBT_APMRESUMESUSPEND};
+    for (int i = 0; i < 4; ++i) {
+        const int day = 28 + i;
+        wnd->today = MakeDate(2013, 12, day);
+        wnd->now = December2013At(day, 23 - 5 * i, 59, 59, 700);
+        wnd->timers.clear();
+        SendMessageA(Window(), wakes[i], details[i], 0);
+        EXPECT_TRUE(IsEdged(Cell((day - 1) % 7, (day - 1) / 7))) << i;
+        const UINT late = wnd->timers[MainWndLayout::kMidnightTimer] - 5 * i * 3600 * 1000;
+        EXPECT_TRUE(late >= 300 && late < 1300) << i << ": " << late;
+    }
+    EXPECT_EQ(wnd->Selected(), MakeDate(2013, 12, 5));
 }
 
 // The last supported month ends on its 12th; painting it must end, and its later cells

@@ -4,6 +4,12 @@
 
 #include "app/CSystemData.h"
 
+std::string Narrow(const wchar_t* path) {
+    char narrow[2 * MAX_PATH] = {};
+    WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
 void SettingsTest::SetUp() {
     ASSERT_TRUE(CSystemData::CreateInstance());
     CSystemData* settings = CSystemData::GetInstance();
@@ -57,6 +63,10 @@ std::string SettingsTest::TakeFromTrash(const std::string& name) const {
 
 void MainWndTest::SetUp() {
     SettingsTest::SetUp();
+    OpenWindow();
+}
+
+void MainWndTest::OpenWindow() {
     wnd = std::make_unique<TestMainWnd>();
     wnd->Create(CW_USEDEFAULT, CW_USEDEFAULT, MainWndLayout::kWindowWidth,
                 MainWndLayout::kWindowHeight, nullptr);
@@ -66,12 +76,16 @@ void MainWndTest::SetUp() {
     Pump();
 }
 
-// The window's destruction posts the quit message, which must not end a later loop.
 void MainWndTest::TearDown() {
+    CloseWindow();
+    SettingsTest::TearDown();
+}
+
+// The window's destruction posts the quit message, which must not end a later loop.
+void MainWndTest::CloseWindow() {
     wnd.reset();
     Pump();
     QuitPosted();
-    SettingsTest::TearDown();
 }
 
 void MainWndTest::Pump() {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +49,9 @@ protected:
     TempDir folder;
 };
 
+// A UTF-16 path in the ANSI code page, as the tests spell their folders.
+std::string Narrow(const wchar_t* path);
+
 // The main window with a fixed "today", the shell's "open" recorded instead of starting
 // an editor, and the dialogs counted instead of shown unless a test asks for them.
 class TestMainWnd : public CMainWnd {
@@ -73,14 +78,30 @@ public:
         return realDialogs;
     }
 
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) override {
+        timers[id] = elapse;
+        return CMainWnd::SetTimer(id, elapse);
+    }
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override {
+        ++paints;
+        return CMainWnd::OnPaint(wParam, lParam);
+    }
+
     CDate today = MakeDate(2013, 12, 27);
+    // The clock the midnight timer reads; the real one while it is zero.
+    FILETIME now = {};
     bool realDialogs = false;
     std::array<int, 4> dialogs = {};
     std::vector<std::string> opened;
+    // The span each timer was last set to, by id.
+    std::map<UINT_PTR, UINT> timers;
+    std::atomic<int> paints{0};
 
 protected:
     CDate GetToday() override { return today; }
+    FILETIME GetNow() override { return now.dwHighDateTime != 0 ? now : CMainWnd::GetNow(); }
     void ShellOpen(const char* path) override { opened.push_back(path); }
+    void ShellOpenW(const wchar_t* path) override { opened.push_back(Narrow(path)); }
 };
 
 // A shown main window on the settings of SettingsTest.
@@ -88,6 +109,10 @@ class MainWndTest : public SettingsTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // A new main window, shown, as at start-up; closing it posts the quit message, taken here.
+    void OpenWindow();
+    void CloseWindow();
 
     HWND Window() const { return wnd->GetHandle(); }
     // Selects a date and paints the window completely.

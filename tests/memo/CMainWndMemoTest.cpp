@@ -1,13 +1,28 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
 #include <string>
+#include <thread>
 
+#include "app/CSystemData.h"
+#include "app/CWinApp.h"
 #include "tests/memo/NoRecycleBin.h"
 
 namespace {
 
 // The centre of the 27th's memo mark in December 2013.
 constexpr POINT kMarkOf27th = {34 + 32 * 5, 110 + 32 * 3};
+
+// Milliseconds from `start` until the 27th's mark is shown or gone as asked, up to 5 s. Only
+// looks at the screen: no message reaches the window.
+DWORD WaitForMark(HWND window, bool shown, DWORD start) {
+    const HDC dc = GetDC(window);
+    while ((GetPixel(dc, kMarkOf27th.x, kMarkOf27th.y) == TestColors::kMemodayMark) != shown &&
+           GetTickCount() - start < 5000) {
+        Sleep(5);
+    }
+    ReleaseDC(window, dc);
+    return GetTickCount() - start;
+}
 
 class CMainWndMemoTest : public MainWndTest {
 protected:
@@ -122,4 +137,98 @@ TEST_F(CMainWndMemoTest, TheShellOpensTheFileItIsGiven) {
         Sleep(100);
     }
     EXPECT_EQ(folder.ReadFile("opened.txt"), "opened\r\n");
+}
+
+// In Shift-JIS "²" reads as "2" and "¥" as "\": such names are no memos, and opening the
+// 27th makes its own.
+TEST_F(CMainWndMemoTest, LookAlikeNamesMarkNothingAndOpeningMakesTheDaysOwnMemo) {
+    const std::wstring memoDir = CSystemData::GetInstance()->GetMemoDirW() + L"\\";
+    const std::wstring lookAlikes[] = {memoDir + L"201312\u00b27.txt", memoDir + L"..\u00a5x.txt"};
+    for (const std::wstring& name : lookAlikes) {
+        CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
+    ShowDate(MakeDate(2013, 12, 5));
+    EXPECT_NE(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
+
+    const CDate day = MakeDate(2013, 12, 27);
+    EXPECT_EQ(wnd->OpenMemo(day), 0);
+    EXPECT_TRUE(MemoExists("20131227.txt"));
+    EXPECT_EQ(wnd->opened, std::vector<std::string>{MemoPath(day)});
+    Pump();
+    EXPECT_EQ(Pixel(kMarkOf27th.x, kMarkOf27th.y), TestColors::kMemodayMark);
+}
+
+// The program's folder replaced by a copy with the same times, as a restore does: the
+// folder watch still watches the old one, so only 更新 and Kalvo's own creates read the
+// new one. Moving the date keeps what was read.
+TEST_F(CMainWndMemoTest, RefreshAndOwnCreatesReadTheFolderAnewAndMovesDoNot) {
+    const std::string root = folder.Path();
+    const FILETIME longAgo = {0, 0x01CEEE00}; // early in 2014
+    folder.SetWriteTime("memo", longAgo);
+    ShowDate(MakeDate(2013, 12, 5));
+    ASSERT_TRUE(MoveFileA(root.c_str(), (root + "-old").c_str()));
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    folder.MakeFolder("memo");
+    ASSERT_TRUE(MoveFileA((root + "-old").c_str(), folder.File("old").c_str()));
+    const auto changeUnseen = [&](auto change) {
+        change();
+        folder.SetWriteTime("memo", longAgo);
+    };
+    const auto marked = [&] {
+        return Pixel(kMarkOf27th.x, kMarkOf27th.y) == TestColors::kMemodayMark;
+    };
+
+    changeUnseen([&] { WriteMemo("20131227.txt"); });
+    Repaint();
+    ASSERT_FALSE(marked()) << "the watch must not see the new folder";
+    Key(VK_F5);
+    Pump();
+    EXPECT_TRUE(marked());
+
+    changeUnseen([&] { DeleteFileA(folder.File(MemoFile("20131227.txt")).c_str()); });
+    Key(VK_RIGHT);
+    Pump();
+    EXPECT_TRUE(marked()) << "a move keeps the month read";
+    Command(MainWndLayout::kCmdRefresh);
+    Pump();
+    EXPECT_FALSE(marked());
+
+    changeUnseen([&] { WriteMemo("20131227.txt"); });
+    changeUnseen([&] { wnd->OpenMemo(MakeDate(2013, 12, 28)); });
+    Pump();
+    EXPECT_TRUE(marked());
+}
+
+// Another program makes a memo, then 200 more while removing the first, as the loop runs
+// untouched. A mark must show or go within 0.5 s (four times that on a loaded machine); a
+// burst costs one repaint at its start, at most one per 100 ms, and one at its end.
+TEST_F(CMainWndMemoTest, MarksFollowTheFolderWithoutInputAndABurstCostsFewRepaints) {
+    ShowDate(MakeDate(2013, 12, 5));
+    DWORD latency[2] = {}, burstMs = 0;
+    int burstPaints = 0;
+    std::thread outsider([&, loopThread = GetCurrentThreadId()] {
+        Sleep(300);
+        DWORD start = GetTickCount();
+        WriteMemo("20131227.txt");
+        latency[0] = WaitForMark(Window(), true, start);
+        const int paintsBefore = wnd->paints;
+        const DWORD burstStart = GetTickCount();
+        for (int i = 0; i < 200; ++i) {
+            WriteMemo("2012" + std::to_string(1001 + i) + ".txt");
+        }
+        start = GetTickCount();
+        DeleteFileA(folder.File(MemoFile("20131227.txt")).c_str());
+        latency[1] = WaitForMark(Window(), false, start);
+        Sleep(300);
+        burstMs = GetTickCount() - burstStart;
+        burstPaints = wnd->paints - paintsBefore;
+        PostThreadMessageA(loopThread, WM_QUIT, 0, 0);
+    });
+    RVK::CWinApp loop;
+    loop.SetWaitable(wnd.get());
+    loop.Run();
+    outsider.join();
+    EXPECT_LT(latency[0], 2000u);
+    EXPECT_LT(latency[1], 2000u);
+    EXPECT_LE(burstPaints, 3 + static_cast<int>(burstMs / 100)) << burstMs << " ms";
 }

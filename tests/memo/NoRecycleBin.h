@@ -8,27 +8,31 @@
 #include "tests/support/TopWindows.h"
 
 // Leaves the Recycle Bin nowhere to keep files while it lives: Wine's bin is the XDG
-// trash, and a plain file takes the place of its folder. The folder comes back after.
+// trash, and a plain file takes the place of its folder. Given "\\files", the plain file
+// takes the place of the folder the bin moves files into: the bin is there, but refuses
+// every file, as a full or switched-off bin does. The folder comes back after.
 class NoRecycleBin {
 public:
-    NoRecycleBin() {
+    explicit NoRecycleBin(const std::string& below = "") {
         char data[MAX_PATH] = {};
         GetEnvironmentVariableA("XDG_DATA_HOME", data, MAX_PATH);
-        m_trash = std::string("Z:") + data + "\\Trash";
-        std::replace(m_trash.begin(), m_trash.end(), '/', '\\');
-        MoveFileA(m_trash.c_str(), (m_trash + ".aside").c_str());
+        std::string trash = std::string("Z:") + data + "\\Trash";
+        std::replace(trash.begin(), trash.end(), '/', '\\');
+        CreateDirectoryA(trash.c_str(), nullptr);
+        m_blocked = trash + below;
+        MoveFileA(m_blocked.c_str(), (m_blocked + ".aside").c_str());
         CloseHandle(
-            CreateFileA(m_trash.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+            CreateFileA(m_blocked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     }
     NoRecycleBin(const NoRecycleBin&) = delete;
     NoRecycleBin& operator=(const NoRecycleBin&) = delete;
     ~NoRecycleBin() {
-        DeleteFileA(m_trash.c_str());
-        MoveFileA((m_trash + ".aside").c_str(), m_trash.c_str());
+        DeleteFileA(m_blocked.c_str());
+        MoveFileA((m_blocked + ".aside").c_str(), m_blocked.c_str());
     }
 
 private:
-    std::string m_trash;
+    std::string m_blocked;
 };
 
 // Answers the question whether to delete for good, owned by `owner`, with `button`, and

@@ -57,3 +57,12 @@ std::string TempDir::ReadFile(const std::string& name) const { return ReadBytes(
 void TempDir::MakeFolder(const std::string& name) const {
     ASSERT_TRUE(CreateDirectoryA(File(name).c_str(), nullptr)) << File(name);
 }
+
+void TempDir::SetWriteTime(const std::string& name, const FILETIME& time) const {
+    const HANDLE handle = CreateFileA(File(name).c_str(), FILE_WRITE_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE) << File(name);
+    EXPECT_TRUE(SetFileTime(handle, nullptr, nullptr, &time));
+    CloseHandle(handle);
+}

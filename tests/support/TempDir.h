@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // The bytes of a file, or an empty string when it cannot be read.
@@ -21,6 +23,8 @@ public:
     // The bytes of the file `name`, or an empty string when it cannot be read.
     std::string ReadFile(const std::string& name) const;
     void MakeFolder(const std::string& name) const;
+    // SetFileTime of the file or folder `name`: its last-write time.
+    void SetWriteTime(const std::string& name, const FILETIME& time) const;
 
 private:
     std::string m_path;
