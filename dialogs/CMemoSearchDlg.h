@@ -44,13 +44,9 @@ protected:
     virtual void StartSearch();
     // Stops a running search, keeping what it found so far.
     virtual void StopSearch();
-    bool IsSearching() const { return m_job != nullptr; }
-
-    CListView m_listView;
-    HWND m_hWords;
-    std::vector<MemoSearchHit> m_hits;
 
 private:
+    bool IsSearching() const { return m_job != nullptr; }
     void MakeWordsBoxUnicode();
     void SetUpList();
     void InsertColumn(int index, int width, const char* title);
@@ -62,8 +58,13 @@ private:
     void FillItem(LVITEMW& item) const;
     void SetStatus(const RVK::CString& text);
 
+    CListView m_listView;
+    // A Unicode edit box, which the dialog destroys with itself.
+    HWND m_hWords;
     CMemoTextCache& m_cache;
     std::unique_ptr<CMemoSearchJob> m_job;
+    // What the search found so far, newest day first; the list shows the first m_nShown.
+    std::vector<MemoSearchHit> m_hits;
     int m_nShown;
     ULONGLONG m_nLastGrowth;
     int m_nDay;
