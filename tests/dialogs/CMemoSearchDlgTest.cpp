@@ -118,14 +118,15 @@ TEST_F(CMemoSearchDlgTest, ListsTheMemosWithTheWordsAndJumpsToTheOneChosen) {
     EXPECT_STREQ(text, "メモを検索…");
 }
 
-// A gigabyte memo, sparse so that it costs no time to make, keeps a search busy for
-// seconds: a second 検索 stops it within a chunk, and so does Esc, which closes the dialog.
+// A memo of half a gigabyte, sparse so that it costs no time to make, keeps a search busy
+// for seconds: a second 検索 stops it within a chunk, and so does Esc, which closes the
+// dialog.
 TEST_F(CMemoSearchDlgTest, ASecondSearchOrEscStopsARunningSearch) {
     folder.WriteFile(MemoFile("20131201.txt"), "word");
     const std::string big = folder.File(MemoFile("20131231.txt"));
     const HANDLE file = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     LARGE_INTEGER size;
-    size.QuadPart = 1LL << 30;
+    size.QuadPart = 1LL << 29;
     EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
     CloseHandle(file);
     CMemoTextCache cache;
