@@ -39,6 +39,12 @@ constexpr MenuItem kViewTail[] = {
 };
 constexpr UINT kViewTailPos = std::size(kViewItems) + 1;
 constexpr UINT kViewHolidaysPos = kViewTailPos + 1;
+// A group of its own below 祝日を表示.
+constexpr MenuItem kViewSearchItems[] = {
+    {"", 0},
+    {"メモを検索…", kCmdSearchMemo},
+};
+constexpr UINT kViewSearchPos = kViewHolidaysPos + 1;
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -160,6 +166,7 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuView, 0, kViewItems);
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
     InsertItems(m_menuView, kViewTailPos, kViewTail);
+    InsertItems(m_menuView, kViewSearchPos, kViewSearchItems);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);
 

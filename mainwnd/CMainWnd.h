@@ -17,6 +17,7 @@
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
 #include "memo/CMemoFolderWatch.h"
+#include "memo/CMemoTextCache.h"
 
 namespace RVK {
 class CDC;
@@ -82,6 +83,8 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
+    // The memo search dialog; jumps to the day of the result the user chose.
+    virtual int OnCmdSearchMemo();
 
     virtual int OnVkReturn();
     virtual int OnVkPrior();
@@ -97,6 +100,7 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnVkF1();
     virtual int OnVkF3();
     virtual int OnVkF5();
+    virtual int OnVkS();
 
     // Asks for a date and selects it when the user confirms; always true.
     virtual bool SelectDateByDialog();
@@ -190,4 +194,6 @@ private:
     bool m_bMemoRepaintHeld;
     // The memo folder changed since the month view was last asked to repaint.
     bool m_bMemoChangedMeanwhile;
+    // Memo text kept from one search to the next.
+    CMemoTextCache m_memoTexts;
 };

@@ -46,6 +46,7 @@ constexpr Route kCommands[] = {
     {kCmdShowHolidays, &CMainWnd::OnCmdShowHolidays},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
+    {kCmdSearchMemo, &CMainWnd::OnCmdSearchMemo},
 };
 
 constexpr Route kKeys[] = {
@@ -63,6 +64,7 @@ constexpr Route kKeys[] = {
     {VK_F1, &CMainWnd::OnVkF1},
     {VK_F3, &CMainWnd::OnVkF3},
     {VK_F5, &CMainWnd::OnVkF5},
+    {'S', &CMainWnd::OnVkS},
 };
 
 template <size_t N> Operation Find(const Route (&routes)[N], UINT_PTR code) {
@@ -174,6 +176,7 @@ int CMainWnd::OnVkL() { return IsCtrlDown() ? OnCmdMemoList() : 0; }
 int CMainWnd::OnVkF1() { return OnCmdHelp(); }
 int CMainWnd::OnVkF3() { return OnCmdSelectDate(); }
 int CMainWnd::OnVkF5() { return OnCmdRereadMemos(); }
+int CMainWnd::OnVkS() { return IsCtrlDown() ? OnCmdSearchMemo() : 0; }
 
 int CMainWnd::OnCmdOpenMemo() {
     OpenMemo(m_date);
