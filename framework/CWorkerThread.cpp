@@ -16,12 +16,7 @@ bool IsInput(UINT msg) {
 
 CWorkerThread::CWorkerThread() : m_hThread(nullptr), m_quitSeen(false), m_quitCode(0) {}
 
-CWorkerThread::~CWorkerThread() {
-    if (m_hThread != nullptr) {
-        ::WaitForSingleObject(m_hThread, INFINITE);
-        ::CloseHandle(m_hThread);
-    }
-}
+CWorkerThread::~CWorkerThread() { Wait(); }
 
 void CWorkerThread::Start(CTask& task) {
     m_hThread = ::CreateThread(nullptr, 0, &CWorkerThread::ThreadMain, &task, 0, nullptr);
@@ -49,6 +44,14 @@ bool CWorkerThread::WaitServing(DWORD timeoutMs) {
             return false;
         }
         ServeMessages();
+    }
+}
+
+void CWorkerThread::Wait() {
+    if (m_hThread != nullptr) {
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        ::CloseHandle(m_hThread);
+        m_hThread = nullptr;
     }
 }
 

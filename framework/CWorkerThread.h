@@ -34,6 +34,9 @@ class CWorkerThread : public CObject {
     // MsgWaitForMultipleObjectsEx: serves this thread's messages until the task has ended
     // or `timeoutMs` has passed; true once the task has ended.
     virtual bool WaitServing(DWORD timeoutMs);
+    // WaitForSingleObject: waits for a task still running, serving nothing; only for a task
+    // that never waits on this thread.
+    virtual void Wait();
 
 private:
     static DWORD WINAPI ThreadMain(void* task);

@@ -39,13 +39,18 @@ constexpr MenuItem kViewTail[] = {
 };
 constexpr UINT kViewTailPos = std::size(kViewItems) + 1;
 constexpr UINT kViewHolidaysPos = kViewTailPos + 1;
-// Below the holiday item.
-constexpr MenuItem kViewMemoJumps[] = {
+// A group of its own below 祝日を表示.
+constexpr MenuItem kViewSearchItems[] = {
     {"", 0},
+    {"メモを検索…", kCmdSearchMemo},
+};
+constexpr UINT kViewSearchPos = kViewHolidaysPos + 1;
+// With the search, which also takes the selection to a memo.
+constexpr MenuItem kViewMemoJumps[] = {
     {"前のメモへ", kCmdPrevMemo},
     {"次のメモへ", kCmdNextMemo},
 };
-constexpr UINT kViewMemoJumpsPos = kViewTailPos + std::size(kViewTail);
+constexpr UINT kViewMemoJumpsPos = kViewSearchPos + std::size(kViewSearchItems);
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -167,6 +172,7 @@ void CMainWnd::BuildMenus() {
     InsertItems(m_menuView, 0, kViewItems);
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
     InsertItems(m_menuView, kViewTailPos, kViewTail);
+    InsertItems(m_menuView, kViewSearchPos, kViewSearchItems);
     InsertItems(m_menuView, kViewMemoJumpsPos, kViewMemoJumps);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);

@@ -17,6 +17,7 @@
 #include "mainwnd/MainWndLayout.h"
 #include "memo/CMemoDays.h"
 #include "memo/CMemoFolderWatch.h"
+#include "memo/CMemoTextCache.h"
 
 namespace RVK {
 class CDC;
@@ -87,6 +88,8 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnCmdShowHolidays();
     virtual int OnCmdHelp();
     virtual int OnCmdVersion();
+    // The memo search dialog; jumps to the day of the result the user chose.
+    virtual int OnCmdSearchMemo();
     // Select the nearest earlier or later day that has a memo, in any month or year;
     // without one nothing changes.
     virtual int OnCmdPrevMemo();
@@ -106,6 +109,7 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnVkF1();
     virtual int OnVkF3();
     virtual int OnVkF5();
+    virtual int OnVkS();
     virtual int OnVkOemComma();
     virtual int OnVkOemPeriod();
 
@@ -208,6 +212,8 @@ private:
     bool m_bMemoRepaintHeld;
     // The memo folder changed since the month view was last asked to repaint.
     bool m_bMemoChangedMeanwhile;
+    // Memo text kept from one search to the next.
+    CMemoTextCache m_memoTexts;
     // Made at the first mouse move over the grid; its tool is the cell under the mouse.
     RVK::CToolTip m_dayTip;
     // The tool's cell; empty while the mouse is off the grid.

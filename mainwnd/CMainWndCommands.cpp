@@ -48,6 +48,7 @@ constexpr Route kCommands[] = {
     {kCmdNextMemo, &CMainWnd::OnCmdNextMemo},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
+    {kCmdSearchMemo, &CMainWnd::OnCmdSearchMemo},
 };
 
 constexpr Route kKeys[] = {
@@ -65,6 +66,7 @@ constexpr Route kKeys[] = {
     {VK_F1, &CMainWnd::OnVkF1},
     {VK_F3, &CMainWnd::OnVkF3},
     {VK_F5, &CMainWnd::OnVkF5},
+    {'S', &CMainWnd::OnVkS},
     {VK_OEM_COMMA, &CMainWnd::OnVkOemComma},
     {VK_OEM_PERIOD, &CMainWnd::OnVkOemPeriod},
 };
@@ -178,6 +180,7 @@ int CMainWnd::OnVkL() { return IsCtrlDown() ? OnCmdMemoList() : 0; }
 int CMainWnd::OnVkF1() { return OnCmdHelp(); }
 int CMainWnd::OnVkF3() { return OnCmdSelectDate(); }
 int CMainWnd::OnVkF5() { return OnCmdRereadMemos(); }
+int CMainWnd::OnVkS() { return IsCtrlDown() ? OnCmdSearchMemo() : 0; }
 // "," and "." carry "<" and ">", like the buttons; Ctrl changes nothing.
 int CMainWnd::OnVkOemComma() { return OnCmdPrevMemo(); }
 int CMainWnd::OnVkOemPeriod() { return OnCmdNextMemo(); }

@@ -2,6 +2,7 @@
 
 #include "dialogs/CColorConfigDlg.h"
 #include "dialogs/CMemoListDlg.h"
+#include "dialogs/CMemoSearchDlg.h"
 #include "dialogs/CSelectDateDlg.h"
 
 // The commands that ask the user through a modal dialog owned by the main window, and
@@ -21,6 +22,15 @@ int CMainWnd::OnCmdMemoList() {
     dlg.DoModal(GetHandle());
     // However the list was closed, memos deleted in it must lose their marks.
     OnCmdRereadMemos();
+    return 0;
+}
+
+int CMainWnd::OnCmdSearchMemo() {
+    CMemoSearchDlg dlg(m_memoTexts);
+    if (dlg.DoModal(GetHandle()) == IDOK) {
+        m_date = dlg.GetDate();
+        OnCmdRefresh();
+    }
     return 0;
 }
 

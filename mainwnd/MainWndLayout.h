@@ -24,6 +24,7 @@ constexpr int kCmdNextDay = 1210;
 constexpr int kCmdToday = 1211;
 constexpr int kCmdSelectDate = 1212;
 constexpr int kCmdShowHolidays = 1213;
+constexpr int kCmdSearchMemo = 1214;
 constexpr int kCmdPrevMemo = 1215;
 constexpr int kCmdNextMemo = 1216;
 constexpr int kCmdHelp = 1301;

@@ -101,6 +101,9 @@ bool CMemoReader::ReadWhole(const wchar_t* path, CMemoTextSink& sink, MemoFileIn
         if (wanted) {
             wanted = sink.Consume(m_text.data(), m_text.size());
         }
+        if (sink.IsCancelled()) {
+            return false;
+        }
         if (atEnd || (!wanted && !onGuess)) {
             break;
         }

@@ -18,6 +18,9 @@ public:
     virtual bool Consume(const wchar_t* text, size_t length) = 0;
     // The text ends here.
     virtual void Finish() = 0;
+    // True when the reading is to stop at once, within the chunk being read: whoever
+    // wanted the text has gone. The memo then counts as not read.
+    virtual bool IsCancelled() const { return false; }
 
 protected:
     ~CMemoTextSink() = default;
@@ -51,8 +54,9 @@ public:
     bool ReadPreview(const wchar_t* path, std::wstring& text, bool& cut);
     // Hands the whole text of the memo at `path` to `sink`, chunk by chunk, until the sink
     // has read enough, and then calls the sink's Finish. `info`, when given, receives the
-    // file's size and last write time. False when the memo is unreadable, even after part
-    // of it went to the sink, which then sees no Finish.
+    // file's size and last write time. False when the memo is unreadable or the sink
+    // cancelled the reading, even after part of it went to the sink, which then sees no
+    // Finish.
     bool ReadWhole(const wchar_t* path, CMemoTextSink& sink, MemoFileInfo* info = nullptr);
 
 private:

@@ -41,3 +41,10 @@
 #define IDC_COLOR_MEMODAY_MARK 1209
 #define IDC_COLOR_BUTTON_TEXT 1210
 #define IDC_COLOR_BUTTON_BACK 1211
+
+// Memo search dialog: the words, 検索, the results and the status line.
+#define IDD_SEARCH_MEMO 203
+#define IDC_SEARCH_MEMO_WORDS 1001
+#define IDC_SEARCH_MEMO_START 1002
+#define IDC_SEARCH_MEMO_RESULTS 1003
+#define IDC_SEARCH_MEMO_STATUS 1004

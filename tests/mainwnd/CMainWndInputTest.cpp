@@ -118,6 +118,9 @@ TEST_F(CMainWndInputTest, EachWayInMovesOrAsksAsItShouldAndAMoveRepaintsTheMonth
         {"Ctrl+L", key('L', true), fifth, fifth, TestMainWnd::kMemoListDialog},
         {"memo list", command(kCmdMemoList), fifth, fifth, TestMainWnd::kMemoListDialog},
         {"colours", command(kCmdColors), fifth, fifth, TestMainWnd::kColorDialog},
+        {"S", key('S', false), fifth, fifth},
+        {"Ctrl+S", key('S', true), fifth, fifth, TestMainWnd::kSearchDialog},
+        {"search", command(kCmdSearchMemo), fifth, fifth, TestMainWnd::kSearchDialog},
     };
     const RECT monthArea = {0, 0, 232, 300};
     for (const auto& way : ways) {

@@ -56,7 +56,7 @@ std::string Narrow(const wchar_t* path);
 // an editor, and the dialogs counted instead of shown unless a test asks for them.
 class TestMainWnd : public CMainWnd {
 public:
-    enum Dialog { kDateDialog, kMemoListDialog, kColorDialog };
+    enum Dialog { kDateDialog, kMemoListDialog, kColorDialog, kSearchDialog };
 
     CDate& Selected() { return m_date; }
     HMENU ContextMenu() const { return m_menuContext.GetHandle(); }
@@ -65,6 +65,9 @@ public:
     int OnCmdColors() override { return Counted(kColorDialog) ? CMainWnd::OnCmdColors() : 0; }
     int OnCmdMemoList() override {
         return Counted(kMemoListDialog) ? CMainWnd::OnCmdMemoList() : 0;
+    }
+    int OnCmdSearchMemo() override {
+        return Counted(kSearchDialog) ? CMainWnd::OnCmdSearchMemo() : 0;
     }
     bool SelectDateByDialog() override {
         return !Counted(kDateDialog) || CMainWnd::SelectDateByDialog();
@@ -88,7 +91,7 @@ public:
     // The clock the midnight timer reads; the real one while it is zero.
     FILETIME now = {};
     bool realDialogs = false;
-    std::array<int, 3> dialogs = {};
+    std::array<int, 4> dialogs = {};
     std::vector<std::string> opened;
     // The span each timer was last set to, by id.
     std::map<UINT_PTR, UINT> timers;
