@@ -182,9 +182,12 @@ private:
     COLORREF DayTextColor(int dayOfWeek) const;
     COLORREF DayNumberColor(const CDate& day) const;
     // The memo days kept, forgotten first when the folder watch no longer vouches for
-    // them; null without settings.
+    // them; null without settings. For the month view's paint.
     CMemoDays* KeptMemoDays();
-    // The memo days of `day`'s month. Sets the walk of the whole folder going when it is due.
+    // The same for a question between paints, such as a tip's or a jump's.
+    CMemoDays* MemoDaysNow();
+    // The memo days of `day`'s month, for the paint. Sets the walk of the whole folder going
+    // when it is due.
     CMemoDays::MonthDays FindMemoDays(const CDate& day);
     void OnMemoWalkTimer();
     // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may

@@ -302,7 +302,7 @@ int CMainWnd::OnCmdPrevMemo() { return JumpToMemo(false); }
 int CMainWnd::OnCmdNextMemo() { return JumpToMemo(true); }
 
 int CMainWnd::JumpToMemo(bool later) {
-    CMemoDays* days = KeptMemoDays();
+    CMemoDays* days = MemoDaysNow();
     CDate found(m_date);
     if (days == nullptr || !days->FindNearest(m_date, later, found)) {
         return 0;

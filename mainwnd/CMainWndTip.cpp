@@ -79,7 +79,9 @@ LRESULT CMainWnd::OnNotify(WPARAM wParam, LPARAM lParam) {
 // with neither a memo nor a shown holiday.
 std::wstring CMainWnd::MakeDayTip(const CDate& day) {
     const char* holiday = m_bShowHolidays ? CHolidayCalendar::GetHolidayName(day) : nullptr;
-    const bool hasMemo = (FindMemoDays(day) >> day.GetDay() & 1) != 0;
+    CMemoDays* days = MemoDaysNow();
+    const bool hasMemo =
+        days != nullptr && (days->GetMonth(day.GetYear(), day.GetMonth()) >> day.GetDay() & 1) != 0;
     if (holiday == nullptr && !hasMemo) {
         return std::wstring();
     }

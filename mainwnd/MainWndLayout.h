@@ -41,6 +41,8 @@ constexpr UINT kMemoRepaintSpan = 100;
 constexpr UINT kMidnightMargin = 200;
 // While the window is idle, the walk of the whole memo folder reads a slice this often.
 constexpr UINT kMemoWalkSpan = 10;
+// A folder changed this long ago is vouched for again (the folder watch's time tick).
+constexpr UINT kMemoTrustWait = 2100;
 
 // The window title, also the caption of the version box.
 constexpr const char* kTitle = "Kalvo３";

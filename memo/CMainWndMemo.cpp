@@ -24,7 +24,8 @@ constexpr int kFailed = ERROR_INVALID_DATA;
 } // namespace
 
 // The days read since the folder last changed are kept, for as long as the folder watch
-// vouches for them; anything else is read now.
+// vouches for them; anything else is read now. Only the month view's paint starts the
+// watch anew: that re-arms the change notification, and the paint is what shows the change.
 CMemoDays* CMainWnd::KeptMemoDays() {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings == nullptr) {
@@ -38,6 +39,21 @@ CMemoDays* CMainWnd::KeptMemoDays() {
     return &m_memoDays;
 }
 
+// Between paints, days the watch does not vouch for are read anew, and the change is left
+// for the message loop to repaint.
+CMemoDays* CMainWnd::MemoDaysNow() {
+    const CSystemData* settings = CSystemData::GetInstance();
+    if (settings == nullptr) {
+        return nullptr;
+    }
+    if (!m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
+        m_memoDays.Forget(settings->GetMemoDirW());
+    }
+    return &m_memoDays;
+}
+
+// A watch that does not vouch yet for a folder that has just changed will once the change
+// lies a moment in the past; a paint then starts it anew, and the walk with it.
 CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
     CMemoDays* days = KeptMemoDays();
     if (days == nullptr) {
@@ -45,22 +61,26 @@ CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
     }
     const CMemoDays::MonthDays found = days->GetMonth(day.GetYear(), day.GetMonth());
     if (days->IsWalkDue()) {
-        SetTimer(kMemoWalkTimer, kMemoWalkSpan);
+        const bool vouched = m_memoWatch.IsUnchanged(CSystemData::GetInstance()->GetMemoDir());
+        SetTimer(kMemoWalkTimer, vouched ? kMemoWalkSpan : kMemoTrustWait);
     }
     return found;
 }
 
 // The walk reads a slice at each tick, which comes only while no other message waits, and
-// only while the folder watch vouches for the folder: what it reads of a folder that has
-// just changed would be forgotten at its next use.
+// only while the folder watch vouches for the folder; else the month is painted anew, which
+// starts the watch and the walk again. A folder that cannot be watched is never walked
+// ahead.
 void CMainWnd::OnMemoWalkTimer() {
-    CMemoDays* days = KeptMemoDays();
-    if (days == nullptr || !days->IsWalkDue()) {
+    const CSystemData* settings = CSystemData::GetInstance();
+    if (settings != nullptr && !m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
         KillTimer(kMemoWalkTimer);
+        if (m_memoWatch.GetHandle() != INVALID_HANDLE_VALUE) {
+            OnCmdRefresh();
+        }
         return;
     }
-    if (m_memoWatch.IsUnchanged(CSystemData::GetInstance()->GetMemoDir()) &&
-        !days->ContinueWalk()) {
+    if (settings == nullptr || !m_memoDays.ContinueWalk()) {
         KillTimer(kMemoWalkTimer);
     }
 }

@@ -15,7 +15,10 @@ const std::wstring kTip27 = kDate27 + L"買い物：髙﨑さんへ😀\r\n안�
 
 class CMainWndTipTest : public MainWndTest {
 protected:
+    // The real cursor waits in the screen's far corner, off the window, where an earlier
+    // test may have left it over a day.
     void SetUp() override {
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         MainWndTest::SetUp();
         ShowDate(MakeDate(2013, 12, 5));
     }
@@ -36,10 +39,15 @@ protected:
         SendMessageW(Window(), WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&info));
         return info.lpszText != nullptr ? info.lpszText : L"<none>";
     }
-    // Moves the real cursor to a client point and waits up to 3 s for the tip to show or go.
-    bool HoverUntil(POINT at, bool shown) {
-        ClientToScreen(Window(), &at);
-        SetCursorPos(at.x, at.y);
+    // Moves the real cursor to a client point, or to the far corner when there is none, and
+    // waits up to 3 s for the tip to show or go.
+    bool HoverUntil(const POINT* at, bool shown) {
+        POINT screen = {GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
+        if (at != nullptr) {
+            screen = *at;
+            ClientToScreen(Window(), &screen);
+        }
+        SetCursorPos(screen.x, screen.y);
         for (int i = 0; i < 150 && (IsWindowVisible(Tip()) != FALSE) != shown; ++i) {
             Sleep(20);
             Pump();
@@ -99,13 +107,15 @@ TEST_F(CMainWndTipTest, AfterTheEditorSavesTheNextTipShowsTheNewText) {
 TEST_F(CMainWndTipTest, RestingTheMouseShowsTheTipAndMovingOnHidesIt) {
     WriteMemo("20131227.txt", kMemo);
     Repaint();
-    ASSERT_TRUE(HoverUntil(CellOf(27), true));
+    const POINT day27 = CellOf(27);
+    const POINT day26 = CellOf(26);
+    ASSERT_TRUE(HoverUntil(&day27, true));
     wchar_t text[256] = {};
     SendMessageW(Tip(), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     EXPECT_EQ(text, kTip27);
     EXPECT_EQ(GetForegroundWindow(), Window());
     EXPECT_EQ(GetFocus(), Window());
-    EXPECT_TRUE(HoverUntil(CellOf(26), false));
-    EXPECT_TRUE(HoverUntil(CellOf(27), true));
-    EXPECT_TRUE(HoverUntil({-300, 100}, false));
+    EXPECT_TRUE(HoverUntil(&day26, false));
+    EXPECT_TRUE(HoverUntil(&day27, true));
+    EXPECT_TRUE(HoverUntil(nullptr, false));
 }
