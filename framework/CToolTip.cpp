@@ -14,8 +14,7 @@ CToolTip::CToolTip() : m_hWnd(nullptr), m_hWndOwner(nullptr) {}
 
 CToolTip::~CToolTip() { Destroy(); }
 
-// The tooltip loads the common controls library, which Kalvo otherwise loads only for its
-// dialogs' list views.
+// InitCommonControlsEx registers the tooltip class before its first window.
 bool CToolTip::Create(HWND owner, int maxWidth, int showMs) {
     INITCOMMONCONTROLSEX init = {};
     init.dwSize = sizeof init;

@@ -26,8 +26,8 @@ std::wstring FromProgramText(const char* text) {
 
 } // namespace
 
-// The tip is made only when the mouse first comes over the grid, so that start-up loads no
-// common controls. A new cell hides the tip of the one before; the tooltip shows the new
+// The tip is made only when the mouse first comes over the grid, so that start-up does no
+// more than before. A new cell hides the tip of the one before; the tooltip shows the new
 // one's after the usual delay.
 LRESULT CMainWnd::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     const POINTS at = MAKEPOINTS(lParam);
