@@ -18,6 +18,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <fcntl.h>
+#include <io.h>
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -412,9 +414,23 @@ POINT CellOf(CMainWnd& wnd, const CDate& wanted) {
     return {0, 0};
 }
 
+// Shows the window and lets it paint, without the paint's trace line among the figures.
+void PaintQuietly(CMainWnd& wnd) {
+    std::fflush(stdout);
+    const int out = _dup(_fileno(stdout));
+    const int nul = _open("NUL", _O_WRONLY);
+    _dup2(nul, _fileno(stdout));
+    wnd.ShowWindow(SW_SHOWNOACTIVATE);
+    UpdateWindow(wnd.GetHandle());
+    std::fflush(stdout);
+    _dup2(out, _fileno(stdout));
+    _close(nul);
+    _close(out);
+}
+
 // From the tooltip's request (TTN_GETDISPINFOW) to the text ready, with the mouse on
-// yesterday's cell. The first request, not timed, reads the year's memo days, as the
-// month's paint does before anyone can rest the mouse on a day.
+// yesterday's cell of the month shown and painted, as a user sees it before resting the
+// mouse on a day.
 void MeasureDayTip(const std::string& work, std::vector<double>& tip) {
     CSystemData::CreateInstance();
     CSystemData::GetInstance()->SetBaseDir((work + "\\100y").c_str());
@@ -424,6 +440,7 @@ void MeasureDayTip(const std::string& work, std::vector<double>& tip) {
                    MainWndLayout::kWindowHeight, nullptr);
         const HWND hwnd = wnd.GetHandle();
         Command(hwnd, MainWndLayout::kCmdPrevDay);
+        PaintQuietly(wnd);
         CDate yesterday;
         --yesterday;
         const POINT cell = CellOf(wnd, yesterday);
@@ -432,14 +449,12 @@ void MeasureDayTip(const std::string& work, std::vector<double>& tip) {
         while ((tipWindow = FindWindowExW(nullptr, tipWindow, TOOLTIPS_CLASSW, nullptr)) &&
                GetWindow(tipWindow, GW_OWNER) != hwnd) {
         }
-        for (int i = 0; i <= kTipsPerRound; ++i) {
+        for (int i = 0; i < kTipsPerRound; ++i) {
             NMTTDISPINFOW info = {};
             info.hdr = {tipWindow, 1, TTN_GETDISPINFOW};
             const double start = Now();
             SendMessageW(hwnd, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&info));
-            if (i > 0) {
-                tip.push_back(Now() - start);
-            }
+            tip.push_back(Now() - start);
             if (info.lpszText == nullptr || std::wcslen(info.lpszText) < 100) {
                 Fail("the day tip has not the memo's text");
             }

@@ -39,7 +39,9 @@ constexpr UINT kMemoRepaintSpan = 100;
 // The midnight timer fires this long after midnight, when the local date surely is the
 // new day's.
 constexpr UINT kMidnightMargin = 200;
-// While the window is idle, the walk of the whole memo folder reads a slice this often.
+// The walk of the whole memo folder starts once the month view has not been painted for
+// this long, and then reads a slice this often while the window is idle.
+constexpr UINT kMemoWalkDelay = 500;
 constexpr UINT kMemoWalkSpan = 10;
 // A folder changed this long ago is vouched for again (the folder watch's time tick).
 constexpr UINT kMemoTrustWait = 2100;

@@ -52,36 +52,43 @@ CMemoDays* CMainWnd::MemoDaysNow() {
     return &m_memoDays;
 }
 
-// A watch that does not vouch yet for a folder that has just changed will once the change
-// lies a moment in the past; a paint then starts it anew, and the walk with it.
+// The walk waits to begin while the user moves through the months, so that it does not
+// slow the paints they wait for; once begun, it runs to its end, so that its search of the
+// folder is soon closed. A watch that does not vouch yet for a folder that has just changed
+// will once the change lies a moment in the past; a paint then starts it anew, and the walk
+// with it.
 CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
     CMemoDays* days = KeptMemoDays();
     if (days == nullptr) {
         return 0;
     }
     const CMemoDays::MonthDays found = days->GetMonth(day.GetYear(), day.GetMonth());
-    if (days->IsWalkDue()) {
+    if (days->IsWalkDue() && !days->IsWalkUnderway()) {
         const bool vouched = m_memoWatch.IsUnchanged(CSystemData::GetInstance()->GetMemoDir());
-        SetTimer(kMemoWalkTimer, vouched ? kMemoWalkSpan : kMemoTrustWait);
+        SetTimer(kMemoWalkTimer, vouched ? kMemoWalkDelay : kMemoTrustWait);
     }
     return found;
 }
 
 // The walk reads a slice at each tick, which comes only while no other message waits, and
 // only while the folder watch vouches for the folder; else the month is painted anew, which
-// starts the watch and the walk again. A folder that cannot be watched is never walked
-// ahead.
+// starts the watch and the walk again. A folder that cannot be watched, or is gone, is
+// never walked ahead.
 void CMainWnd::OnMemoWalkTimer() {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings != nullptr && !m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
         KillTimer(kMemoWalkTimer);
-        if (m_memoWatch.GetHandle() != INVALID_HANDLE_VALUE) {
+        const DWORD folder = ::GetFileAttributesA(settings->GetMemoDir());
+        if (m_memoWatch.GetHandle() != INVALID_HANDLE_VALUE && folder != INVALID_FILE_ATTRIBUTES &&
+            (folder & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             OnCmdRefresh();
         }
         return;
     }
     if (settings == nullptr || !m_memoDays.ContinueWalk()) {
         KillTimer(kMemoWalkTimer);
+    } else {
+        SetTimer(kMemoWalkTimer, kMemoWalkSpan);
     }
 }
 

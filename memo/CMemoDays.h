@@ -43,8 +43,9 @@ public:
     // The nearest day with a memo after `from` when `later`, else before it, into `found`;
     // false when there is none.
     bool FindNearest(const CDate& from, bool later, CDate& found);
-    // Whether the walk of the whole folder is still to be done.
+    // Whether the walk of the whole folder is still to be done, and whether it has begun.
     bool IsWalkDue() const { return !m_bAllRead; }
+    bool IsWalkUnderway() const { return m_pWalk != nullptr; }
     // Reads the next slice of the walk; false once it is done.
     bool ContinueWalk();
 
