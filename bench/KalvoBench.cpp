@@ -7,6 +7,9 @@
 //   <work>\BareWindow.exe                   the reference window program
 //   <work>\BareButtonWindow.exe             the same with one push button under Kalvo's
 //                                           manifest (Common Controls 6)
+// The 100-year folder's memo of yesterday has some lines of text. The day tip alone is
+// timed inside this process, in a main window of this build: its text is asked for by a
+// message that carries a pointer, which no other process can send.
 // Usage: KalvoBench <work folder> <rounds> <exe name>...
 // The memo search is timed apart, in a Wine session pinned to one core:
 //   <work>\search                          36,525 memos of about 260 bytes, UTF-8 and
@@ -15,6 +18,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <fcntl.h>
+#include <io.h>
 #include <psapi.h>
 #include <shellapi.h>
 
@@ -27,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CSystemData.h"
+#include "mainwnd/CMainWnd.h"
 #include "mainwnd/MainWndLayout.h"
 #include "resources/DialogIds.h"
 
@@ -47,6 +54,13 @@ constexpr int kDeletedMemos = 1000;
 constexpr int kFirstDeletedYear = 3000;
 constexpr double kSizeLimitKiB = 320.0;
 constexpr double kSelectLimitMs = 50.0;
+constexpr double kJumpLimitMs = 50.0;
+constexpr double kTipLimitMs = 20.0;
+constexpr int kJumpsPerRound = 3;
+// A user's glance at the month before the key: time for Kalvo's walk of the memo folder,
+// which it reads while idle.
+constexpr DWORD kGlanceMs = 2000;
+constexpr int kTipsPerRound = 30;
 constexpr int kListedMemos = 36525;
 // Apart by more than a window's width.
 constexpr int kSideBySide = 420;
@@ -300,7 +314,7 @@ void Print(const char* figure, const char* variant, double median, double refere
 struct Variant {
     std::string name;
     std::vector<double> startUp, memory, repaintEmpty, repaint10, repaint100, stepEmpty, step100,
-        listOpen, listClose, selectAll, clear, bulkDelete;
+        listOpen, listClose, selectAll, clear, bulkDelete, prevMemo, noNextMemo, noNextMemoAtOnce;
 };
 
 // The three folders' programs run side by side and take turns, so that the machine's
@@ -348,6 +362,108 @@ void MeasureRepaints(const std::string& work, int round, Variant& v) {
             }
         }
     }
+}
+
+void Command(HWND hwnd, int id) { SendMessageA(hwnd, WM_COMMAND, id, 0); }
+
+// The memo jumps among 36,525 memos, each after 更新 has made Kalvo forget the days it
+// read: from the 1st of January of last year to the year before, which one search of that
+// year finds, and on from today, after which there is no memo, which takes every year's
+// days from the walk of the whole folder that the repaint set going. Timed after a glance
+// at the month, as a user presses the key, and, for the second, also at once, when the
+// jump itself reads what the walk has not.
+void MeasureMemoJumps(const std::string& work, Variant& v) {
+    using namespace MainWndLayout;
+    Program program(work + "\\100y\\" + v.name);
+    const HWND hwnd = program.MainWindow();
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    const auto reread = [&] {
+        Command(hwnd, kCmdRefresh);
+        Settle(hwnd);
+    };
+    for (int i = 0; i < kJumpsPerRound; ++i) {
+        Command(hwnd, kCmdToday);
+        Command(hwnd, kCmdPrevYear);
+        for (int month = 1; month < today.wMonth; ++month) {
+            Command(hwnd, kCmdPrevMonth);
+        }
+        reread();
+        Sleep(kGlanceMs);
+        v.prevMemo.push_back(TimeRepaint(hwnd, VK_OEM_COMMA));
+        Command(hwnd, kCmdToday);
+        reread();
+        Sleep(kGlanceMs);
+        v.noNextMemo.push_back(TimeRepaint(hwnd, VK_OEM_PERIOD));
+        reread();
+        v.noNextMemoAtOnce.push_back(TimeRepaint(hwnd, VK_OEM_PERIOD));
+    }
+}
+
+// The client point of the day's cell in the main window's month, or (0, 0) off it.
+POINT CellOf(CMainWnd& wnd, const CDate& wanted) {
+    using namespace MainWndLayout;
+    for (int y = kGridOrigin.y; y < kGridOrigin.y + kRows * kCellSize; y += kCellSize) {
+        for (int x = kGridOrigin.x; x < kGridOrigin.x + kColumns * kCellSize; x += kCellSize) {
+            CDate day(wanted);
+            if (wnd.DayFromPoint(x, y, day) && day == wanted) {
+                return {x + kCellSize / 2, y + kCellSize / 2};
+            }
+        }
+    }
+    return {0, 0};
+}
+
+// Shows the window and lets it paint, without the paint's trace line among the figures.
+void PaintQuietly(CMainWnd& wnd) {
+    std::fflush(stdout);
+    const int out = _dup(_fileno(stdout));
+    const int nul = _open("NUL", _O_WRONLY);
+    _dup2(nul, _fileno(stdout));
+    wnd.ShowWindow(SW_SHOWNOACTIVATE);
+    UpdateWindow(wnd.GetHandle());
+    std::fflush(stdout);
+    _dup2(out, _fileno(stdout));
+    _close(nul);
+    _close(out);
+}
+
+// From the tooltip's request (TTN_GETDISPINFOW) to the text ready, with the mouse on
+// yesterday's cell of the month shown and painted, as a user sees it before resting the
+// mouse on a day.
+void MeasureDayTip(const std::string& work, std::vector<double>& tip) {
+    CSystemData::CreateInstance();
+    CSystemData::GetInstance()->SetBaseDir((work + "\\100y").c_str());
+    {
+        CMainWnd wnd;
+        wnd.Create(CW_USEDEFAULT, CW_USEDEFAULT, MainWndLayout::kWindowWidth,
+                   MainWndLayout::kWindowHeight, nullptr);
+        const HWND hwnd = wnd.GetHandle();
+        Command(hwnd, MainWndLayout::kCmdPrevDay);
+        PaintQuietly(wnd);
+        CDate yesterday;
+        --yesterday;
+        const POINT cell = CellOf(wnd, yesterday);
+        SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(cell.x, cell.y));
+        HWND tipWindow = nullptr;
+        while ((tipWindow = FindWindowExW(nullptr, tipWindow, TOOLTIPS_CLASSW, nullptr)) &&
+               GetWindow(tipWindow, GW_OWNER) != hwnd) {
+        }
+        for (int i = 0; i < kTipsPerRound; ++i) {
+            NMTTDISPINFOW info = {};
+            info.hdr = {tipWindow, 1, TTN_GETDISPINFOW};
+            const double start = Now();
+            SendMessageW(hwnd, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&info));
+            tip.push_back(Now() - start);
+            if (info.lpszText == nullptr || std::wcslen(info.lpszText) < 100) {
+                Fail("the day tip has not the memo's text");
+            }
+        }
+    }
+    // The window's end posts the quit message, which nothing here waits for.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    CSystemData::DestroyInstance();
 }
 
 void MeasureMemoList(const std::string& work, Variant& v, std::vector<double>& walk) {
@@ -603,7 +719,7 @@ int main(int argc, char** argv) {
         variants.emplace_back();
         variants.back().name = argv[i];
     }
-    std::vector<double> bareStartUp, bareMemory, buttonStartUp, buttonMemory, walk, shell;
+    std::vector<double> bareStartUp, bareMemory, buttonStartUp, buttonMemory, walk, shell, tip;
     // Rounds interleave the programs, so that the machine's moods reach them all alike.
     for (int round = 0; round < rounds; ++round) {
         // The programs take turns at starting first.
@@ -627,7 +743,9 @@ int main(int argc, char** argv) {
             MeasureRepaints(work, round, v);
             MeasureMemoList(work, v, walk);
             MeasureBulkDelete(work, v, shell);
+            MeasureMemoJumps(work, v);
         }
+        MeasureDayTip(work, tip);
         std::printf("bench: round %d of %d done\n", round + 1, rounds);
         std::fflush(stdout);
     }
@@ -651,6 +769,12 @@ int main(int argc, char** argv) {
               "the 50 ms limit", "ms");
         Print("Memo list clear, 36,525 items", name, Median(v.clear), kSelectLimitMs,
               "the 50 ms limit", "ms");
+        Print("Previous memo into an unread year, 36,525", name, Median(v.prevMemo), kJumpLimitMs,
+              "the 50 ms limit", "ms");
+        Print("Next memo with none after, 36,525 memos", name, Median(v.noNextMemo), kJumpLimitMs,
+              "the 50 ms limit", "ms");
+        Print("Same, at once after F5", name, Median(v.noNextMemoAtOnce), kJumpLimitMs,
+              "the 50 ms limit", "ms");
         Print("Bulk delete of 1,000 checked memos", name, Median(v.bulkDelete), Median(shell),
               "SHFileOperationW, one call", "ms");
         Print("Start-up to the first paint", name, Median(v.startUp), Median(bareStartUp),
@@ -661,5 +785,7 @@ int main(int argc, char** argv) {
         Print("Executable size", name, FileKiB(work + "\\empty\\" + v.name), kSizeLimitKiB,
               "the 320 KiB limit", "KiB");
     }
+    Print("Day tip text, 36,525 memos", "this build", Median(tip), kTipLimitMs, "the 20 ms limit",
+          "ms");
     return 0;
 }

@@ -22,6 +22,11 @@ for folder, count in (("10y", 3650), ("100y", 36525)):
     for n in range(count):
         day = last - datetime.timedelta(days=n)
         open(os.path.join(work, folder, "memo", day.strftime("%Y%m%d.txt")), "w").close()
+# Yesterday's memo has text for the day tip: more lines and characters than the tip shows.
+line = "予定：10時 打ち合わせ、午後は資料の見直しと買い物（牛乳・卵・パン）。"
+with open(os.path.join(work, "100y", "memo", last.strftime("%Y%m%d.txt")), "w",
+          encoding="utf-8", newline="\r\n") as memo:
+    memo.write("\n".join(f"{n}. {line}" for n in range(1, 41)))
 PY
 # The search's folder: as many memos, each about 260 bytes of text, every other one in
 # UTF-8 and the rest in Shift-JIS; about one in ten holds the word the search looks for.

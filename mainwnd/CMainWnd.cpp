@@ -45,6 +45,12 @@ constexpr MenuItem kViewSearchItems[] = {
     {"メモを検索…", kCmdSearchMemo},
 };
 constexpr UINT kViewSearchPos = kViewHolidaysPos + 1;
+// With the search, which also takes the selection to a memo.
+constexpr MenuItem kViewMemoJumps[] = {
+    {"前のメモへ", kCmdPrevMemo},
+    {"次のメモへ", kCmdNextMemo},
+};
+constexpr UINT kViewMemoJumpsPos = kViewSearchPos + std::size(kViewSearchItems);
 constexpr MenuItem kJumpItems[] = {
     {"本日へ移動 [Ctrl] + [Home]", kCmdToday},
     {"指定日へ移動 [Ctrl] + [F]", kCmdSelectDate},
@@ -111,7 +117,7 @@ CMainWnd::CMainWnd()
       m_crMemodayMark(kMemodayMark), m_crMemodayEdge(kMemodayEdge), m_crButtonBack(kButtonBack),
       m_crButtonText(kButtonText), m_hbrOldClassBack(nullptr), m_bMenuBarAttached(false),
       m_bShowHolidays(ReadShowHolidays()), m_bMemoRepaintHeld(false),
-      m_bMemoChangedMeanwhile(false) {
+      m_bMemoChangedMeanwhile(false), m_rcTipCell(), m_bMouseTracked(false) {
     LoadColors();
     m_brBack = RVK::CBrush(kSolidBrush, m_crCalendarBack);
     m_font.CreateFont(kControlFontHeight, kFontFace, 0, 0, 0, 0);
@@ -167,6 +173,7 @@ void CMainWnd::BuildMenus() {
     m_menuView.InsertPopup(std::size(kViewItems), kJumpTitle, m_menuJump.GetHandle());
     InsertItems(m_menuView, kViewTailPos, kViewTail);
     InsertItems(m_menuView, kViewSearchPos, kViewSearchItems);
+    InsertItems(m_menuView, kViewMemoJumpsPos, kViewMemoJumps);
     InsertItems(m_menuJump, 0, kJumpItems);
     InsertItems(m_menuHelp, 0, kHelpItems);
 
@@ -204,6 +211,7 @@ void CMainWnd::CreateControls() {
 }
 
 LRESULT CMainWnd::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    m_dayTip.Destroy();
     DestroyContextMenu();
     if (m_bMenuBarAttached) {
         // The window destroys its menu bar, and with it every menu inserted there.
@@ -284,12 +292,14 @@ int CMainWnd::OnCmdShowHolidays() {
     return OnCmdRefresh();
 }
 
+// The month view changes: a tip that shows may belong to another day now.
 int CMainWnd::OnCmdRefresh() {
+    m_dayTip.Pop();
     InvalidateRect(&kRepaintArea, FALSE);
     return 0;
 }
 
 int CMainWnd::OnCmdRereadMemos() {
-    ForgetMemoMonths();
+    ForgetMemoDays();
     return OnCmdRefresh();
 }

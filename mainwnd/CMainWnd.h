@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <map>
 #include <string>
 
 #include "calendar/CDate.h"
@@ -13,9 +11,11 @@
 #include "framework/CMenu.h"
 #include "framework/CStatic.h"
 #include "framework/CString.h"
+#include "framework/CToolTip.h"
 #include "framework/CWaitable.h"
 #include "framework/CWindow.h"
 #include "mainwnd/MainWndLayout.h"
+#include "memo/CMemoDays.h"
 #include "memo/CMemoFolderWatch.h"
 #include "memo/CMemoTextCache.h"
 
@@ -26,7 +26,8 @@ class CDC;
 // The program's one top-level window: the month view of the selected date, the column
 // of navigation buttons and unit labels, the menus, and every command the user gives.
 // The month view follows the memo folder and the date by itself: the message loop waits
-// on the folder's change notification for it, and a timer wakes it at midnight.
+// on the folder's change notification for it, and a timer wakes it at midnight. A tip over
+// a day cell shows the day, its holiday and the start of its memo.
 class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     RVK_DECLARE_RUNTIME_CLASS()
 
@@ -46,6 +47,10 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam) override;
+    // Moves the day tip to the cell under the mouse and relays the move to it.
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam) override;
+    // The day tip asks for its text.
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
@@ -85,6 +90,10 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnCmdVersion();
     // The memo search dialog; jumps to the day of the result the user chose.
     virtual int OnCmdSearchMemo();
+    // Select the nearest earlier or later day that has a memo, in any month or year;
+    // without one nothing changes.
+    virtual int OnCmdPrevMemo();
+    virtual int OnCmdNextMemo();
 
     virtual int OnVkReturn();
     virtual int OnVkPrior();
@@ -101,6 +110,8 @@ class CMainWnd : public RVK::CWindow, public RVK::CWaitable {
     virtual int OnVkF3();
     virtual int OnVkF5();
     virtual int OnVkS();
+    virtual int OnVkOemComma();
+    virtual int OnVkOemPeriod();
 
     // Asks for a date and selects it when the user confirms; always true.
     virtual bool SelectDateByDialog();
@@ -159,9 +170,6 @@ protected:
     bool m_bShowHolidays;
 
 private:
-    // Bit d set: day d of the month has a memo.
-    using MemoDays = std::uint32_t;
-
     bool LoadColors();
     void BuildMenus();
     void CreateControls();
@@ -173,11 +181,19 @@ private:
     void SelectFirstOfMonth(int year, int month);
     COLORREF DayTextColor(int dayOfWeek) const;
     COLORREF DayNumberColor(const CDate& day) const;
-    MemoDays FindMemoDays(const CDate& first);
+    // The memo days kept, forgotten first when the folder watch no longer vouches for
+    // them; null without settings. For the month view's paint.
+    CMemoDays* KeptMemoDays();
+    // The same for a question between paints, such as a tip's or a jump's.
+    CMemoDays* MemoDaysNow();
+    // The memo days of `day`'s month, for the paint. Sets the walk of the whole folder going
+    // when it is due.
+    CMemoDays::MonthDays FindMemoDays(const CDate& day);
+    void OnMemoWalkTimer();
     // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
     // not have noticed the change yet.
-    void ForgetMemoMonths();
-    MemoDays ReadMemoDays(const std::wstring& folder, const CDate& first);
+    void ForgetMemoDays();
+    int JumpToMemo(bool later);
     void PaintHeader(RVK::CDC& dc);
     void PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today);
     void PaintDay(RVK::CDC& dc, const CDate& day, const CDate& today, bool hasMemo, int column,
@@ -185,10 +201,15 @@ private:
     void ArmMidnightTimer();
     void OnDayMayHaveChanged();
     void OnMemoRepaintTimer();
+    // The grid cell that holds the client point, whether a day is drawn there or not;
+    // false outside the grid.
+    bool CellFromPoint(POINT point, RECT& cell) const;
+    bool CreateDayTip();
+    void OnMouseLeave();
+    std::wstring MakeDayTip(const CDate& day);
 
-    // The memo days of the months painted since the memo folder last changed, by month
-    // number (year × 12 + month − 1).
-    std::map<long long, MemoDays> m_memoMonths;
+    // The memo days read since the memo folder last changed.
+    CMemoDays m_memoDays;
     CMemoFolderWatch m_memoWatch;
     // The memo repaint timer runs: a change now waits for it.
     bool m_bMemoRepaintHeld;
@@ -196,4 +217,12 @@ private:
     bool m_bMemoChangedMeanwhile;
     // Memo text kept from one search to the next.
     CMemoTextCache m_memoTexts;
+    // Made at the first mouse move over the grid; its tool is the cell under the mouse.
+    RVK::CToolTip m_dayTip;
+    // The tool's cell; empty while the mouse is off the grid.
+    RECT m_rcTipCell;
+    // The tip's last text, which the tooltip reads while it shows.
+    std::wstring m_strDayTip;
+    // TrackMouseEvent was asked for the WM_MOUSELEAVE that ends the tip.
+    bool m_bMouseTracked;
 };

@@ -44,6 +44,8 @@ constexpr Route kCommands[] = {
     {kCmdToday, &CMainWnd::OnCmdToday},
     {kCmdSelectDate, &CMainWnd::OnCmdSelectDate},
     {kCmdShowHolidays, &CMainWnd::OnCmdShowHolidays},
+    {kCmdPrevMemo, &CMainWnd::OnCmdPrevMemo},
+    {kCmdNextMemo, &CMainWnd::OnCmdNextMemo},
     {kCmdHelp, &CMainWnd::OnCmdHelp},
     {kCmdVersion, &CMainWnd::OnCmdVersion},
     {kCmdSearchMemo, &CMainWnd::OnCmdSearchMemo},
@@ -65,6 +67,8 @@ constexpr Route kKeys[] = {
     {VK_F3, &CMainWnd::OnVkF3},
     {VK_F5, &CMainWnd::OnVkF5},
     {'S', &CMainWnd::OnVkS},
+    {VK_OEM_COMMA, &CMainWnd::OnVkOemComma},
+    {VK_OEM_PERIOD, &CMainWnd::OnVkOemPeriod},
 };
 
 template <size_t N> Operation Find(const Route (&routes)[N], UINT_PTR code) {
@@ -177,6 +181,9 @@ int CMainWnd::OnVkF1() { return OnCmdHelp(); }
 int CMainWnd::OnVkF3() { return OnCmdSelectDate(); }
 int CMainWnd::OnVkF5() { return OnCmdRereadMemos(); }
 int CMainWnd::OnVkS() { return IsCtrlDown() ? OnCmdSearchMemo() : 0; }
+// "," and "." carry "<" and ">", like the buttons; Ctrl changes nothing.
+int CMainWnd::OnVkOemComma() { return OnCmdPrevMemo(); }
+int CMainWnd::OnVkOemPeriod() { return OnCmdNextMemo(); }
 
 int CMainWnd::OnCmdOpenMemo() {
     OpenMemo(m_date);
@@ -287,5 +294,19 @@ int CMainWnd::OnCmdNextDay() {
 
 int CMainWnd::OnCmdToday() {
     m_date = GetToday();
+    return OnCmdRefresh();
+}
+
+int CMainWnd::OnCmdPrevMemo() { return JumpToMemo(false); }
+
+int CMainWnd::OnCmdNextMemo() { return JumpToMemo(true); }
+
+int CMainWnd::JumpToMemo(bool later) {
+    CMemoDays* days = MemoDaysNow();
+    CDate found(m_date);
+    if (days == nullptr || !days->FindNearest(m_date, later, found)) {
+        return 0;
+    }
+    m_date = found;
     return OnCmdRefresh();
 }

@@ -21,7 +21,7 @@ int CMainWnd::OnCmdMemoList() {
     CMemoListDlg dlg;
     dlg.DoModal(GetHandle());
     // However the list was closed, memos deleted in it must lose their marks.
-    OnCmdRefresh();
+    OnCmdRereadMemos();
     return 0;
 }
 

@@ -90,7 +90,7 @@ void CMainWnd::PaintDays(RVK::CDC& dc, const CDate& first, const CDate& today) {
     int column = first.GetDayOfWeek();
     int row = 0;
     const int days = DaysShown(first);
-    const MemoDays memoDays = FindMemoDays(first);
+    const CMemoDays::MonthDays memoDays = FindMemoDays(first);
     for (int n = 1; n <= days; ++n, ++day) {
         PaintDay(dc, day, today, (memoDays >> n & 1) != 0, column, row);
         column = (column + 1) % kColumns;
@@ -140,6 +140,17 @@ bool CMainWnd::DayFromPoint(int x, int y, CDate& day) {
     }
     day = first;
     day.SetDay(number);
+    return true;
+}
+
+bool CMainWnd::CellFromPoint(POINT point, RECT& cell) const {
+    if (point.x < kGridOrigin.x || point.x >= CellLeft(kColumns) || point.y < kGridOrigin.y ||
+        point.y >= CellTop(kRows)) {
+        return false;
+    }
+    const int left = CellLeft((point.x - kGridOrigin.x) / kCellSize);
+    const int top = CellTop((point.y - kGridOrigin.y) / kCellSize);
+    cell = {left, top, left + kCellSize, top + kCellSize};
     return true;
 }
 

@@ -50,10 +50,20 @@ bool IsResume(WPARAM powerEvent) {
 
 } // namespace
 
-// WM_TIMECHANGE and WM_POWERBROADCAST have no handler of their own in the framework.
+// WM_TIMECHANGE, WM_POWERBROADCAST, WM_MOUSELEAVE and WM_NOTIFYFORMAT have no handler of
+// their own in the framework. The day tip, a Unicode control, asks with WM_NOTIFYFORMAT how
+// to notify this ANSI window: in UTF-16 too.
 LRESULT CMainWnd::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TIMECHANGE || (msg == WM_POWERBROADCAST && IsResume(wParam))) {
         OnDayMayHaveChanged();
+    }
+    if (msg == WM_MOUSELEAVE) {
+        OnMouseLeave();
+        return 0;
+    }
+    if (msg == WM_NOTIFYFORMAT && lParam == NF_QUERY && m_dayTip.GetHandle() != nullptr &&
+        reinterpret_cast<HWND>(wParam) == m_dayTip.GetHandle()) {
+        return NFR_UNICODE;
     }
     return CWindow::WindowProc(hwnd, msg, wParam, lParam);
 }
@@ -65,6 +75,9 @@ LRESULT CMainWnd::OnTimer(WPARAM wParam, LPARAM lParam) {
         return 0;
     case kMemoRepaintTimer:
         OnMemoRepaintTimer();
+        return 0;
+    case kMemoWalkTimer:
+        OnMemoWalkTimer();
         return 0;
     default:
         return CWindow::OnTimer(wParam, lParam);

@@ -25,17 +25,26 @@ constexpr int kCmdToday = 1211;
 constexpr int kCmdSelectDate = 1212;
 constexpr int kCmdShowHolidays = 1213;
 constexpr int kCmdSearchMemo = 1214;
+constexpr int kCmdPrevMemo = 1215;
+constexpr int kCmdNextMemo = 1216;
 constexpr int kCmdHelp = 1301;
 constexpr int kCmdVersion = 1302;
 
 // Timers of the main window, and their spans in milliseconds.
 constexpr UINT_PTR kMemoRepaintTimer = 1;
 constexpr UINT_PTR kMidnightTimer = 2;
+constexpr UINT_PTR kMemoWalkTimer = 3;
 // While the memo folder keeps changing, the month view is repainted at most this often.
 constexpr UINT kMemoRepaintSpan = 100;
 // The midnight timer fires this long after midnight, when the local date surely is the
 // new day's.
 constexpr UINT kMidnightMargin = 200;
+// The walk of the whole memo folder starts once the month view has not been painted for
+// this long, and then reads a slice this often while the window is idle.
+constexpr UINT kMemoWalkDelay = 500;
+constexpr UINT kMemoWalkSpan = 10;
+// A folder changed this long ago is vouched for again (the folder watch's time tick).
+constexpr UINT kMemoTrustWait = 2100;
 
 // The window title, also the caption of the version box.
 constexpr const char* kTitle = "Kalvo３";
@@ -99,6 +108,9 @@ constexpr int kRows = 6;
 constexpr int kTextInset = 8;
 // The memo mark's box, relative to its cell's top-left corner.
 constexpr RECT kMarkBox = {22, 2, 30, 10};
+// The day tip: its lines wrap at this width, and it stays this long while the mouse rests.
+constexpr int kDayTipWidth = 320;
+constexpr int kDayTipShowMs = 30000;
 // Client points over the month title where a double click asks for a date: x 60 to 188
 // and y 44 to 68, both bounds included, so right and bottom lie one past them.
 constexpr RECT kTitleArea = {60, 44, 189, 69};

@@ -8,6 +8,8 @@
 #include "memo/CMemoName.h"
 #include "memo/CMemoRecycler.h"
 
+using namespace MainWndLayout;
+
 namespace {
 
 constexpr const char* kMemoNameFormat = "%04d%02d%02d.txt";
@@ -21,47 +23,76 @@ constexpr int kFailed = ERROR_INVALID_DATA;
 
 } // namespace
 
-// Months read since the folder last changed are kept, for as long as the folder watch
-// vouches for them; anything else is read now.
-CMainWnd::MemoDays CMainWnd::FindMemoDays(const CDate& first) {
+// The days read since the folder last changed are kept, for as long as the folder watch
+// vouches for them; anything else is read now. Only the month view's paint starts the
+// watch anew: that re-arms the change notification, and the paint is what shows the change.
+CMemoDays* CMainWnd::KeptMemoDays() {
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings == nullptr) {
-        return 0;
+        return nullptr;
     }
     const RVK::CString folder = settings->GetMemoDir();
     if (!m_memoWatch.IsUnchanged(folder)) {
-        m_memoMonths.clear();
+        m_memoDays.Forget(settings->GetMemoDirW());
         m_memoWatch.Restart(folder, settings->GetBaseDir());
     }
-    constexpr long long kMonthsPerYear = 12;
-    const long long month = first.GetYear() * kMonthsPerYear + first.GetMonth() - 1;
-    const auto known = m_memoMonths.find(month);
-    if (known != m_memoMonths.end()) {
-        return known->second;
-    }
-    const MemoDays days = ReadMemoDays(settings->GetMemoDirW(), first);
-    m_memoMonths[month] = days;
-    return days;
+    return &m_memoDays;
 }
 
-void CMainWnd::ForgetMemoMonths() { m_memoMonths.clear(); }
+// Between paints, days the watch does not vouch for are read anew, and the change is left
+// for the message loop to repaint.
+CMemoDays* CMainWnd::MemoDaysNow() {
+    const CSystemData* settings = CSystemData::GetInstance();
+    if (settings == nullptr) {
+        return nullptr;
+    }
+    if (!m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
+        m_memoDays.Forget(settings->GetMemoDirW());
+    }
+    return &m_memoDays;
+}
 
-// One search for the whole month: a search for an exact name that is missing reads the
-// whole folder on some file systems, and a month has up to 31 of them.
-CMainWnd::MemoDays CMainWnd::ReadMemoDays(const std::wstring& folder, const CDate& first) {
-    RVK::CFileFindW find;
-    MemoDays days = 0;
-    CDate day(first);
-    for (bool found =
-             find.FindFirstFileExW((folder + L"\\" + CMemoName::MonthPattern(first)).c_str());
-         found; found = find.FindNextFileW()) {
-        if (CMemoName::ToDate(find.GetFileName(), day) && day.GetYear() == first.GetYear() &&
-            day.GetMonth() == first.GetMonth()) {
-            days |= MemoDays{1} << day.GetDay();
+// The walk waits to begin while the user moves through the months, so that it does not
+// slow the paints they wait for; once begun, it runs to its end, so that its search of the
+// folder is soon closed. A watch that does not vouch yet for a folder that has just changed
+// will once the change lies a moment in the past; a paint then starts it anew, and the walk
+// with it.
+CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
+    CMemoDays* days = KeptMemoDays();
+    if (days == nullptr) {
+        return 0;
+    }
+    const CMemoDays::MonthDays found = days->GetMonth(day.GetYear(), day.GetMonth());
+    if (days->IsWalkDue() && !days->IsWalkUnderway()) {
+        const bool vouched = m_memoWatch.IsUnchanged(CSystemData::GetInstance()->GetMemoDir());
+        SetTimer(kMemoWalkTimer, vouched ? kMemoWalkDelay : kMemoTrustWait);
+    }
+    return found;
+}
+
+// The walk reads a slice at each tick, which comes only while no other message waits, and
+// only while the folder watch vouches for the folder; else the month is painted anew, which
+// starts the watch and the walk again. A folder that cannot be watched, or is gone, is
+// never walked ahead.
+void CMainWnd::OnMemoWalkTimer() {
+    const CSystemData* settings = CSystemData::GetInstance();
+    if (settings != nullptr && !m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
+        KillTimer(kMemoWalkTimer);
+        const DWORD folder = ::GetFileAttributesA(settings->GetMemoDir());
+        if (m_memoWatch.GetHandle() != INVALID_HANDLE_VALUE && folder != INVALID_FILE_ATTRIBUTES &&
+            (folder & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            OnCmdRefresh();
         }
+        return;
     }
-    return days;
+    if (settings == nullptr || !m_memoDays.ContinueWalk()) {
+        KillTimer(kMemoWalkTimer);
+    } else {
+        SetTimer(kMemoWalkTimer, kMemoWalkSpan);
+    }
 }
+
+void CMainWnd::ForgetMemoDays() { m_memoDays.Forget(); }
 
 RVK::CString CMainWnd::GetMemoPath(CDate date) {
     const CSystemData* settings = CSystemData::GetInstance();
@@ -104,7 +135,7 @@ int CMainWnd::OpenMemo(CDate date) {
         if (created == INVALID_HANDLE_VALUE || created == nullptr) {
             return kNotCreated;
         }
-        ForgetMemoMonths();
+        ForgetMemoDays();
         OnCmdRefresh();
     }
     ShellOpenW(path.c_str());
@@ -123,6 +154,7 @@ int CMainWnd::DeleteMemo(CDate date) {
     case CMemoRecycler::Outcome::kMissing:
         return kDone;
     case CMemoRecycler::Outcome::kDeleted:
+        ForgetMemoDays();
         OnCmdRefresh();
         return kDone;
     default:

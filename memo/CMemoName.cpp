@@ -8,7 +8,7 @@
 namespace {
 
 constexpr const char* kNameFormat = "%04d%02d%02d.txt";
-constexpr const char* kMonthPatternFormat = "%04d%02d??.txt";
+constexpr const char* kYearPatternFormat = "%04d????.txt";
 constexpr wchar_t kExtension[] = L".txt";
 constexpr size_t kExtensionLength = 4;
 // Month and day take two digits each; the year at least four and, for the last supported
@@ -51,9 +51,9 @@ std::wstring CMemoName::Of(const CDate& date) {
     return Widen(name);
 }
 
-std::wstring CMemoName::MonthPattern(const CDate& first) {
+std::wstring CMemoName::YearPattern(int year) {
     RVK::CString pattern;
-    pattern.Format(kMonthPatternFormat, first.GetYear(), first.GetMonth());
+    pattern.Format(kYearPatternFormat, year);
     return Widen(pattern);
 }
 

@@ -12,10 +12,10 @@ class CMemoName {
 public:
     // The memo file name of `date`.
     static std::wstring Of(const CDate& date);
-    // The search pattern for every memo name of `first`'s month, "YYYYMM??.txt". The
-    // platform's '?' also matches nothing, and short names match too: the names found are
-    // checked with ToDate.
-    static std::wstring MonthPattern(const CDate& first);
+    // The search pattern for every memo name of `year`, "YYYY????.txt". The platform's '?'
+    // also matches nothing, and short names match too: the names found are checked with
+    // ToDate.
+    static std::wstring YearPattern(int year);
     // True, with `date` set, when `name` is the memo name of a valid date: ASCII digits,
     // ".txt" in any case, and the year written as the memo name writes it.
     static bool ToDate(const wchar_t* name, CDate& date);

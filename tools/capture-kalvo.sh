@@ -4,7 +4,7 @@
 # kalvo-screenshot.exe take the picture and close it, and prints its report. Runs inside
 # tools/wine-session.sh.
 #
-# Usage: capture-kalvo.sh KALVO.EXE PICTURE.PNG [--command ID | --dialog ID]
+# Usage: capture-kalvo.sh KALVO.EXE PICTURE.PNG [--command ID | --dialog ID | --tip X,Y]
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -2,9 +2,11 @@
 // window as a 24-bit BMP file, closes Kalvo with WM_CLOSE and waits for it to end.
 // `make run` and `make screenshots` start this inside Wine's virtual desktop.
 //
-// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT [--command ID | --dialog ID]
+// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT
+//            [--command ID | --dialog ID | --tip X,Y]
 // --command sends the command ID to the main window before the picture is taken;
-// --dialog sends it and pictures the dialog it opens instead, then cancels that dialog.
+// --dialog sends it and pictures the dialog it opens instead, then cancels that dialog;
+// --tip rests the cursor on the client point X,Y and pictures the window with its tip.
 // The report says where the window was and Kalvo's exit code.
 
 #include <windows.h>
@@ -18,6 +20,7 @@ namespace {
 
 constexpr char kMainWndClass[] = "CWindow";
 constexpr char kDialogClass[] = "#32770";
+constexpr char kToolTipClass[] = "tooltips_class32";
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kExitTimeoutMs = 10000;
 constexpr DWORD kPollMs = 100;
@@ -26,10 +29,13 @@ constexpr DWORD kSettleMs = 500;
 constexpr WORD kBitsPerPixel = 24;
 constexpr WORD kBitmapFileType = 0x4D42; // "BM"
 
-// What to do before the picture: send a command, and whether to picture its dialog.
+// What to do before the picture: send a command, and whether to picture its dialog; or
+// rest the cursor on a client point and picture the tip there too.
 struct Action {
     WORD command = 0;
     bool pictureDialog = false;
+    bool pictureTip = false;
+    POINT tipAt = {};
 };
 
 struct WindowSearch {
@@ -149,6 +155,17 @@ HWND Prepare(HWND mainWindow, const PROCESS_INFORMATION& process, const Action& 
     return action.pictureDialog ? WaitForWindow(process, kDialogClass) : mainWindow;
 }
 
+// SetCursorPos onto the client point, twice, so that the window sees the mouse come and
+// rest there; the tip that shows, or none.
+HWND ShowTip(HWND mainWindow, const PROCESS_INFORMATION& process, POINT at) {
+    ClientToScreen(mainWindow, &at);
+    SetForegroundWindow(mainWindow);
+    SetCursorPos(at.x - 1, at.y);
+    Sleep(kPollMs);
+    SetCursorPos(at.x, at.y);
+    return WaitForWindow(process, kToolTipClass);
+}
+
 // Captures the window the action asks for and closes Kalvo; the report's lines say what
 // happened.
 std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture,
@@ -164,6 +181,17 @@ std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* pict
     PaintNow(hwnd);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
+    if (action.pictureTip) {
+        HWND tip = ShowTip(mainWindow, process, action.tipAt);
+        if (tip == nullptr) {
+            CloseAndWait(mainWindow, process);
+            return "Kalvo showed no tip\n";
+        }
+        Sleep(kSettleMs);
+        RECT tipRect{};
+        GetWindowRect(tip, &tipRect);
+        UnionRect(&rect, &rect, &tipRect);
+    }
     BITMAPINFOHEADER header;
     const std::vector<BYTE> pixels = CaptureScreen(rect, header);
     std::string report = "window " + std::to_string(rect.right - rect.left) + " x " +
@@ -193,7 +221,8 @@ void WriteReport(const char* path, const std::string& text) {
 
 } // namespace
 
-// The optional "--command ID" or "--dialog ID"; false when the arguments are wrong.
+// The optional "--command ID", "--dialog ID" or "--tip X,Y"; false when the arguments are
+// wrong.
 bool ParseAction(int argc, char** argv, Action& action) {
     if (argc == 4) {
         return true;
@@ -202,6 +231,13 @@ bool ParseAction(int argc, char** argv, Action& action) {
         return false;
     }
     const std::string option = argv[4];
+    if (option == "--tip") {
+        char* end = nullptr;
+        action.tipAt.x = std::strtol(argv[5], &end, 10);
+        action.pictureTip = *end == ',';
+        action.tipAt.y = action.pictureTip ? std::strtol(end + 1, nullptr, 10) : 0;
+        return action.pictureTip;
+    }
     action.pictureDialog = option == "--dialog";
     action.command = static_cast<WORD>(std::strtoul(argv[5], nullptr, 10));
     return (action.pictureDialog || option == "--command") && action.command != 0;

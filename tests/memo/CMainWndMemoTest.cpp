@@ -1,7 +1,9 @@
 #include "tests/mainwnd/MainWndTestSupport.h"
 
+#include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "app/CSystemData.h"
 #include "app/CWinApp.h"
@@ -231,4 +233,38 @@ TEST_F(CMainWndMemoTest, MarksFollowTheFolderWithoutInputAndABurstCostsFewRepain
     EXPECT_LT(latency[0], 2000u);
     EXPECT_LT(latency[1], 2000u);
     EXPECT_LE(burstPaints, 3 + static_cast<int>(burstMs / 100)) << burstMs << " ms";
+}
+
+// "," and "." with or without Ctrl, and 表示's 前のメモへ and 次のメモへ, select the nearest
+// memo's day, across months and an empty year, and repaint; with no memo that way nothing
+// changes.
+TEST_F(CMainWndMemoTest, TheMemoJumpsSelectTheNearestDayWithAMemo) {
+    using namespace MainWndLayout;
+    const HMENU view = GetSubMenu(GetMenu(Window()), 2);
+    for (const auto& [pos, text, id] :
+         {std::tuple{7, "前のメモへ", kCmdPrevMemo}, std::tuple{8, "次のメモへ", kCmdNextMemo}}) {
+        char shown[32] = {};
+        GetMenuStringA(view, pos, shown, sizeof shown, MF_BYPOSITION);
+        EXPECT_STREQ(shown, text);
+        EXPECT_EQ(GetMenuItemID(view, pos), static_cast<UINT>(id));
+    }
+    for (const char* name : {"20131130.txt", "20131227.txt", "20150601.txt"}) {
+        WriteMemo(name);
+    }
+    ShowDate(MakeDate(2013, 12, 5));
+    const std::pair<std::function<void()>, CDate> jumps[] = {
+        {[&] { Key(VK_OEM_PERIOD); }, MakeDate(2013, 12, 27)},
+        {[&] { Key(VK_OEM_PERIOD, true); }, MakeDate(2015, 6, 1)},
+        {[&] { Command(kCmdNextMemo); }, MakeDate(2015, 6, 1)},
+        {[&] { Key(VK_OEM_COMMA, true); }, MakeDate(2013, 12, 27)},
+        {[&] { Command(kCmdPrevMemo); }, MakeDate(2013, 11, 30)},
+        {[&] { Key(VK_OEM_COMMA); }, MakeDate(2013, 11, 30)},
+    };
+    for (const auto& [jump, to] : jumps) {
+        const CDate from = wnd->Selected();
+        ValidateRect(Window(), nullptr);
+        jump();
+        EXPECT_EQ(wnd->Selected(), to);
+        EXPECT_EQ(RepaintPending(), from != to) << from << " to " << to;
+    }
 }

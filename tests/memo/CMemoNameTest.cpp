@@ -39,5 +39,6 @@ TEST(CMemoNameTest, OnlyTheExactNameOfAValidDateIsAMemo) {
         }
     }
     EXPECT_EQ(CMemoName::Of(MakeDate(800, 3, 5)), L"08000305.txt");
-    EXPECT_EQ(CMemoName::MonthPattern(MakeDate(2013, 12, 1)), L"201312??.txt");
+    EXPECT_EQ(CMemoName::YearPattern(2013), L"2013????.txt");
+    EXPECT_EQ(CMemoName::YearPattern(800), L"0800????.txt");
 }
