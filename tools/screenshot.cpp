@@ -2,10 +2,13 @@
 // window as a 24-bit BMP file, closes Kalvo with WM_CLOSE and waits for it to end.
 // `make run` and `make screenshots` start this inside Wine's virtual desktop.
 //
-// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT
-//            [--command ID | --dialog ID | --tip X,Y]
-// --command sends the command ID to the main window before the picture is taken;
-// --dialog sends it and pictures the dialog it opens instead, then cancels that dialog;
+// Usage: kalvo-screenshot KALVO.EXE PICTURE.BMP REPORT.TXT [STEP]... [--tip X,Y]
+// The steps run in the order given:
+//   --command ID     sends the command ID to the main window;
+//   --dialog ID      sends it and pictures the dialog it opens instead, cancelled afterwards;
+//   --type ID TEXT   puts TEXT into the dialog's control ID;
+//   --press ID       presses the dialog's button ID;
+//   --until ID TEXT  waits until the dialog's control ID says something holding TEXT.
 // --tip rests the cursor on the client point X,Y and pictures the window with its tip.
 // The report says where the window was and Kalvo's exit code.
 
@@ -13,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -29,11 +33,18 @@ constexpr DWORD kSettleMs = 500;
 constexpr WORD kBitsPerPixel = 24;
 constexpr WORD kBitmapFileType = 0x4D42; // "BM"
 
-// What to do before the picture: send a command, and whether to picture its dialog; or
-// rest the cursor on a client point and picture the tip there too.
+// One step before the picture; `id` is a command for the main window or a control of the
+// dialog.
+struct Step {
+    enum Kind { Command, Dialog, Type, Press, Until } kind;
+    WORD id;
+    std::wstring text;
+};
+
+// What to do before the picture: the steps, then whether to rest the cursor on a client
+// point and picture the tip there too.
 struct Action {
-    WORD command = 0;
-    bool pictureDialog = false;
+    std::vector<Step> steps;
     bool pictureTip = false;
     POINT tipAt = {};
 };
@@ -147,12 +158,55 @@ void SendCommand(HWND hwnd, WORD command) {
     PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
-// Runs the action; the window to picture, or none when its dialog did not show.
-HWND Prepare(HWND mainWindow, const PROCESS_INFORMATION& process, const Action& action) {
-    if (action.command != 0) {
-        SendCommand(mainWindow, action.command);
+// PostMessageA(WM_COMMAND) with BN_CLICKED from the button: a click on it.
+void PressButton(HWND dialog, WORD button) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+// SendMessageW(WM_GETTEXT): GetWindowTextW reads no control of another process.
+bool ControlSays(HWND dialog, WORD control, const std::wstring& text) {
+    wchar_t says[256] = {};
+    SendMessageW(GetDlgItem(dialog, control), WM_GETTEXT, sizeof says / sizeof says[0],
+                 reinterpret_cast<LPARAM>(says));
+    return std::wcsstr(says, text.c_str()) != nullptr;
+}
+
+bool WaitUntilControlSays(HWND dialog, WORD control, const std::wstring& text) {
+    for (DWORD waited = 0; waited < kStartTimeoutMs; waited += kPollMs) {
+        if (ControlSays(dialog, control, text)) {
+            return true;
+        }
+        Sleep(kPollMs);
     }
-    return action.pictureDialog ? WaitForWindow(process, kDialogClass) : mainWindow;
+    return false;
+}
+
+// Runs one step on the window to picture, `target`, which a dialog step replaces with its
+// dialog; what went wrong, or nothing.
+std::string RunStep(HWND mainWindow, const PROCESS_INFORMATION& process, const Step& step,
+                    HWND& target) {
+    switch (step.kind) {
+    case Step::Command:
+        SendCommand(mainWindow, step.id);
+        return "";
+    case Step::Dialog:
+        SendCommand(mainWindow, step.id);
+        target = WaitForWindow(process, kDialogClass);
+        return target != nullptr ? "" : "Kalvo showed no dialog\n";
+    case Step::Type:
+        // SetWindowTextW: WM_SETTEXT in UTF-16, which the box keeps whatever the code page.
+        SetWindowTextW(GetDlgItem(target, step.id), step.text.c_str());
+        return "";
+    case Step::Press:
+        PressButton(target, step.id);
+        return "";
+    case Step::Until:
+        return WaitUntilControlSays(target, step.id, step.text)
+                   ? ""
+                   : "control " + std::to_string(step.id) + " never said what was awaited\n";
+    }
+    return "";
 }
 
 // SetCursorPos onto the client point, twice, so that the window sees the mouse come and
@@ -166,25 +220,15 @@ HWND ShowTip(HWND mainWindow, const PROCESS_INFORMATION& process, POINT at) {
     return WaitForWindow(process, kToolTipClass);
 }
 
-// Captures the window the action asks for and closes Kalvo; the report's lines say what
-// happened.
-std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture,
-                            const Action& action) {
-    HWND mainWindow = WaitForWindow(process, kMainWndClass);
-    if (mainWindow == nullptr) {
-        return "Kalvo showed no main window\n";
-    }
-    HWND hwnd = Prepare(mainWindow, process, action);
-    if (hwnd == nullptr) {
-        return "Kalvo showed no dialog\n";
-    }
+// Pictures the window, with the tip when the action asks for one; the report's lines.
+std::string Picture(HWND hwnd, HWND mainWindow, const PROCESS_INFORMATION& process,
+                    const char* picture, const Action& action) {
     PaintNow(hwnd);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     if (action.pictureTip) {
         HWND tip = ShowTip(mainWindow, process, action.tipAt);
         if (tip == nullptr) {
-            CloseAndWait(mainWindow, process);
             return "Kalvo showed no tip\n";
         }
         Sleep(kSettleMs);
@@ -200,7 +244,29 @@ std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* pict
     if (!WriteBitmap(picture, header, pixels)) {
         report += "could not write the picture\n";
     }
-    if (hwnd != mainWindow) {
+    return report;
+}
+
+// Runs the steps, captures the window they leave to picture and closes Kalvo, also when a
+// step failed; the report's lines say what happened.
+std::string CaptureAndClose(const PROCESS_INFORMATION& process, const char* picture,
+                            const Action& action) {
+    HWND mainWindow = WaitForWindow(process, kMainWndClass);
+    if (mainWindow == nullptr) {
+        return "Kalvo showed no main window\n";
+    }
+    HWND hwnd = mainWindow;
+    std::string report;
+    for (const Step& step : action.steps) {
+        report = RunStep(mainWindow, process, step, hwnd);
+        if (!report.empty()) {
+            break;
+        }
+    }
+    if (report.empty()) {
+        report = Picture(hwnd, mainWindow, process, picture, action);
+    }
+    if (hwnd != nullptr && hwnd != mainWindow) {
         SendCommand(hwnd, IDCANCEL);
         Sleep(kSettleMs);
     }
@@ -219,29 +285,80 @@ void WriteReport(const char* path, const std::string& text) {
     }
 }
 
-} // namespace
-
-// The optional "--command ID", "--dialog ID" or "--tip X,Y"; false when the arguments are
-// wrong.
-bool ParseAction(int argc, char** argv, Action& action) {
-    if (argc == 4) {
-        return true;
+// The CRT hands over the arguments in the ANSI code page, 932 in Kalvo's Wine session.
+std::wstring Widen(const char* text) {
+    const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (size <= 1) {
+        return std::wstring();
     }
-    if (argc != 6) {
+    std::wstring wide(static_cast<size_t>(size) - 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
+    return wide;
+}
+
+// "X,Y" into `at`; false when it is not that.
+bool ParsePoint(const char* text, POINT& at) {
+    char* end = nullptr;
+    at.x = std::strtol(text, &end, 10);
+    if (*end != ',') {
         return false;
     }
-    const std::string option = argv[4];
-    if (option == "--tip") {
-        char* end = nullptr;
-        action.tipAt.x = std::strtol(argv[5], &end, 10);
-        action.pictureTip = *end == ',';
-        action.tipAt.y = action.pictureTip ? std::strtol(end + 1, nullptr, 10) : 0;
-        return action.pictureTip;
-    }
-    action.pictureDialog = option == "--dialog";
-    action.command = static_cast<WORD>(std::strtoul(argv[5], nullptr, 10));
-    return (action.pictureDialog || option == "--command") && action.command != 0;
+    at.y = std::strtol(end + 1, &end, 10);
+    return *end == '\0';
 }
+
+struct StepOption {
+    const char* name;
+    Step::Kind kind;
+    bool hasText;
+};
+
+constexpr StepOption kStepOptions[] = {{"--command", Step::Command, false},
+                                       {"--dialog", Step::Dialog, false},
+                                       {"--type", Step::Type, true},
+                                       {"--press", Step::Press, false},
+                                       {"--until", Step::Until, true}};
+
+const StepOption* FindStepOption(const std::string& name) {
+    for (const StepOption& option : kStepOptions) {
+        if (name == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+// The options after the three paths; false when they are wrong.
+bool ParseAction(int argc, char** argv, Action& action) {
+    if (argc < 4) {
+        return false;
+    }
+    for (int i = 4; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (name == "--tip") {
+            action.pictureTip = i + 1 < argc && ParsePoint(argv[++i], action.tipAt);
+            if (!action.pictureTip) {
+                return false;
+            }
+            continue;
+        }
+        const StepOption* option = FindStepOption(name);
+        const int arguments = option != nullptr && option->hasText ? 2 : 1;
+        if (option == nullptr || i + arguments >= argc) {
+            return false;
+        }
+        Step step{option->kind, static_cast<WORD>(std::strtoul(argv[i + 1], nullptr, 10)),
+                  option->hasText ? Widen(argv[i + 2]) : std::wstring()};
+        if (step.id == 0) {
+            return false;
+        }
+        action.steps.push_back(step);
+        i += arguments;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     Action action;
