@@ -190,6 +190,7 @@ private:
     // when it is due.
     CMemoDays::MonthDays FindMemoDays(const CDate& day);
     void OnMemoWalkTimer();
+    void OnEnabled();
     // After Kalvo's own creates and deletes, and on the user's 更新: the folder watch may
     // not have noticed the change yet.
     void ForgetMemoDays();

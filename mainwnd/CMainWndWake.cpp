@@ -61,6 +61,9 @@ LRESULT CMainWnd::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         OnMouseLeave();
         return 0;
     }
+    if (msg == WM_ENABLE && wParam != FALSE) {
+        OnEnabled();
+    }
     if (msg == WM_NOTIFYFORMAT && lParam == NF_QUERY && m_dayTip.GetHandle() != nullptr &&
         reinterpret_cast<HWND>(wParam) == m_dayTip.GetHandle()) {
         return NFR_UNICODE;

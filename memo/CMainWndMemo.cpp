@@ -73,8 +73,14 @@ CMemoDays::MonthDays CMainWnd::FindMemoDays(const CDate& day) {
 // The walk reads a slice at each tick, which comes only while no other message waits, and
 // only while the folder watch vouches for the folder; else the month is painted anew, which
 // starts the watch and the walk again. A folder that cannot be watched, or is gone, is
-// never walked ahead.
+// never walked ahead. While a dialog of the window runs, the window is disabled and the
+// walk waits for it to end: the memo list and the search read the folder themselves.
 void CMainWnd::OnMemoWalkTimer() {
+    if (!::IsWindowEnabled(m_hWnd)) {
+        KillTimer(kMemoWalkTimer);
+        m_memoDays.StopWalk();
+        return;
+    }
     const CSystemData* settings = CSystemData::GetInstance();
     if (settings != nullptr && !m_memoWatch.IsUnchanged(settings->GetMemoDir())) {
         KillTimer(kMemoWalkTimer);
@@ -89,6 +95,13 @@ void CMainWnd::OnMemoWalkTimer() {
         KillTimer(kMemoWalkTimer);
     } else {
         SetTimer(kMemoWalkTimer, kMemoWalkSpan);
+    }
+}
+
+// WM_ENABLE: a dialog of the window has ended; a walk it held up begins again.
+void CMainWnd::OnEnabled() {
+    if (m_memoDays.IsWalkDue()) {
+        SetTimer(kMemoWalkTimer, kMemoWalkDelay);
     }
 }
 

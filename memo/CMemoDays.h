@@ -48,6 +48,8 @@ public:
     bool IsWalkUnderway() const { return m_pWalk != nullptr; }
     // Reads the next slice of the walk; false once it is done.
     bool ContinueWalk();
+    // Gives up the walk under way, and with it its search of the folder; it starts afresh.
+    void StopWalk();
 
 private:
     static constexpr int kMonths = 12;
@@ -55,7 +57,6 @@ private:
 
     const YearDays& GetYear(int year);
     bool FindBeyondYear(int year, bool later, CDate& found);
-    void StopWalk();
 
     std::wstring m_strFolder;
     // Every year read, empty ones too.

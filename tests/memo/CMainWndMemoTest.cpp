@@ -268,3 +268,18 @@ TEST_F(CMainWndMemoTest, TheMemoJumpsSelectTheNearestDayWithAMemo) {
         EXPECT_EQ(RepaintPending(), from != to) << from << " to " << to;
     }
 }
+
+// The walk ahead of the jumps gives way to a dialog of the window, which reads the folder
+// itself, and begins again once the dialog has ended.
+TEST_F(CMainWndMemoTest, TheWalkAheadWaitsForADialogToEnd) {
+    using namespace MainWndLayout;
+    WriteMemo("20131227.txt");
+    folder.SetWriteTime("memo", {0, 0x01CEEE00}); // long ago: the watch vouches at once
+    ShowDate(MakeDate(2013, 12, 5));
+    EnableWindow(Window(), FALSE);
+    wnd->timers.clear();
+    SendMessageA(Window(), WM_TIMER, kMemoWalkTimer, 0);
+    EXPECT_TRUE(wnd->timers.empty());
+    EnableWindow(Window(), TRUE);
+    EXPECT_EQ(wnd->timers[kMemoWalkTimer], kMemoWalkDelay);
+}
