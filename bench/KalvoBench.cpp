@@ -487,21 +487,33 @@ void EmptyRecycleBin() {
     SHEmptyRecycleBinA(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
 }
 
-void MeasureBulkDelete(const std::string& work, Variant& v, std::vector<double>& shell) {
+// Kalvo's delete and the shell's call take turns at going first, so that neither always
+// finds the bin just after the other has filled and emptied it.
+void MeasureBulkDelete(const std::string& work, int round, Variant& v, std::vector<double>& shell) {
     const std::string folder = work + "\\delete";
-    EmptyRecycleBin();
-    shell.push_back(TimeShellDelete(MakeMemos(folder, kDeletedMemos)));
+    const auto timeShell = [&] {
+        EmptyRecycleBin();
+        shell.push_back(TimeShellDelete(MakeMemos(folder, kDeletedMemos)));
+    };
+    if (round % 2 == 0) {
+        timeShell();
+    }
     EmptyRecycleBin();
     MakeMemos(folder, kDeletedMemos);
-    Program program(folder + "\\" + v.name);
-    Settle(program.MainWindow());
-    HWND dialog = OpenMemoList(program);
-    TimeButton(dialog, IDC_MEMO_LIST_SELECT_ALL);
-    v.bulkDelete.push_back(TimeButton(dialog, IDC_MEMO_LIST_DELETE));
-    if (ListedItems(dialog) != 0) {
-        std::printf("bench: %s left %d memos\n", v.name.c_str(), ListedItems(dialog));
+    {
+        Program program(folder + "\\" + v.name);
+        Settle(program.MainWindow());
+        HWND dialog = OpenMemoList(program);
+        TimeButton(dialog, IDC_MEMO_LIST_SELECT_ALL);
+        v.bulkDelete.push_back(TimeButton(dialog, IDC_MEMO_LIST_DELETE));
+        if (ListedItems(dialog) != 0) {
+            std::printf("bench: %s left %d memos\n", v.name.c_str(), ListedItems(dialog));
+        }
+        CloseMemoList(dialog);
     }
-    CloseMemoList(dialog);
+    if (round % 2 != 0) {
+        timeShell();
+    }
 }
 
 double FileKiB(const std::string& path) {
@@ -742,7 +754,7 @@ int main(int argc, char** argv) {
         for (Variant& v : variants) {
             MeasureRepaints(work, round, v);
             MeasureMemoList(work, v, walk);
-            MeasureBulkDelete(work, v, shell);
+            MeasureBulkDelete(work, round, v, shell);
             MeasureMemoJumps(work, v);
         }
         MeasureDayTip(work, tip);

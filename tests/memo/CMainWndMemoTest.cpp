@@ -135,10 +135,12 @@ TEST_F(CMainWndMemoTest, WhatCannotBeDeletedStays) {
 TEST_F(CMainWndMemoTest, TheShellOpensTheFileItIsGiven) {
     folder.WriteFile("open.bat", "@echo opened> \"" + folder.File("opened.txt") + "\"\r\n");
     wnd->OpenForReal(folder.File("open.bat").c_str());
-    for (int i = 0; i < 100 && folder.ReadFile("opened.txt").empty(); ++i) {
+    // cmd makes the file before it writes the line.
+    const std::string expected = "opened\r\n";
+    for (int i = 0; i < 100 && folder.ReadFile("opened.txt") != expected; ++i) {
         Sleep(100);
     }
-    EXPECT_EQ(folder.ReadFile("opened.txt"), "opened\r\n");
+    EXPECT_EQ(folder.ReadFile("opened.txt"), expected);
 }
 
 // In Shift-JIS "²" reads as "2" and "¥" as "\": such names are no memos, and opening the
