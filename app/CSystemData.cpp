@@ -1,5 +1,7 @@
 #include "app/CSystemData.h"
 
+#include "framework/Utf16.h"
+
 namespace {
 
 constexpr char kMemoFolderName[] = "memo";
@@ -18,18 +20,6 @@ constexpr int kGreenOffset = 2;
 constexpr int kBlueOffset = 4;
 constexpr unsigned kHexBase = 16;
 constexpr unsigned kChannelMask = 0xFF;
-
-// MultiByteToWideChar from the ANSI code page, in which the folder was spelt exactly.
-std::wstring WideFromAnsi(const char* text) {
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (size <= 0) {
-        return std::wstring();
-    }
-    std::wstring wide(size, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
-    wide.resize(size - 1);
-    return wide;
-}
 
 unsigned HexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
@@ -83,8 +73,9 @@ void CSystemData::SetBaseDir(const RVK::CString& folder) {
     m_strBaseDir = folder;
     m_strMemoDir = folder + "\\" + kMemoFolderName;
     m_strIniPath = folder + "\\" + kIniFileName;
-    m_strBaseDirW = WideFromAnsi(m_strBaseDir);
-    m_strMemoDirW = WideFromAnsi(m_strMemoDir);
+    // The folder was spelt exactly in the ANSI code page.
+    m_strBaseDirW = RVK::WidenFrom(CP_ACP, m_strBaseDir);
+    m_strMemoDirW = RVK::WidenFrom(CP_ACP, m_strMemoDir);
 }
 
 RVK::CString CSystemData::GetBaseDir() const { return m_strBaseDir; }

@@ -4,6 +4,7 @@
 
 #include "app/CSystemData.h"
 #include "framework/CFileFindW.h"
+#include "memo/CMemoName.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -25,7 +26,6 @@ constexpr DWORD kListExStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
 // LVN_ITEMCHANGED's index for a change to every item.
 constexpr int kAllItems = -1;
 
-constexpr const wchar_t* kMemoPattern = L"\\*.txt";
 constexpr const wchar_t* kUndeletedText = L"次のファイルの削除に失敗しました";
 constexpr const wchar_t* kUndeletedMoreFormat = L"ほか%d件";
 constexpr const wchar_t* kErrorCaption = L"エラー";
@@ -169,8 +169,8 @@ void CMemoListDlg::FillList(const std::wstring& folder) {
     m_names.clear();
     m_nameStarts.clear();
     RVK::CFileFindW find;
-    for (bool found = find.FindFirstFileExW((folder + kMemoPattern).c_str()); found;
-         found = find.FindNextFileW()) {
+    for (bool found = find.FindFirstFileExW((folder + L"\\" + CMemoName::kAnyMemoPattern).c_str());
+         found; found = find.FindNextFileW()) {
         m_nameStarts.push_back(m_names.size());
         m_names.append(find.GetFileName()).push_back(L'\0');
     }

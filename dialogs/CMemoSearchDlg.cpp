@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/CSystemData.h"
+#include "framework/Utf16.h"
 #include "memo/CMemoSearchJob.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
@@ -31,21 +32,7 @@ constexpr const char* kNotFoundText = "見つかりませんでした";
 constexpr const char* kStoppedFormat = "中止しました（%s件中 %s件を検索、%s件見つかりました）";
 constexpr const char* kUnreadableFormat = "（読み取れないメモ %s件）";
 
-// The program's own texts are Shift-JIS, whatever the code page of the system.
-constexpr UINT kShiftJisCodePage = 932;
 constexpr int kNoDay = -1;
-
-// MultiByteToWideChar with code page 932 named, so that the texts show alike on every
-// system, Japanese or not.
-std::wstring Widen(const char* text) {
-    const int length = ::MultiByteToWideChar(kShiftJisCodePage, 0, text, -1, nullptr, 0);
-    if (length <= 1) {
-        return std::wstring();
-    }
-    std::wstring wide(length - 1, L'\0');
-    ::MultiByteToWideChar(kShiftJisCodePage, 0, text, -1, &wide[0], length);
-    return wide;
-}
 
 // `count` with a comma between each group of three digits: 36,525.
 RVK::CString Grouped(size_t count) {
@@ -223,7 +210,7 @@ void CMemoSearchDlg::SetUpList() {
 
 // LVM_INSERTCOLUMNW, so that the titles read alike whatever the system's code page.
 void CMemoSearchDlg::InsertColumn(int index, int width, const char* title) {
-    std::wstring text = Widen(title);
+    std::wstring text = RVK::WidenProgramText(title);
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
@@ -297,11 +284,12 @@ void CMemoSearchDlg::FillItem(LVITEMW& item) const {
         return;
     }
     const MemoSearchHit& hit = m_hits[item.iItem];
-    const std::wstring text = item.iSubItem == 0 ? Widen(CDate(hit.dayNumber).Format()) : hit.line;
+    const std::wstring text =
+        item.iSubItem == 0 ? RVK::WidenProgramText(CDate(hit.dayNumber).Format()) : hit.line;
     ::lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
 }
 
 // SetWindowTextW on the status line.
 void CMemoSearchDlg::SetStatus(const RVK::CString& text) {
-    ::SetWindowTextW(GetDlgItem(IDC_SEARCH_MEMO_STATUS), Widen(text).c_str());
+    ::SetWindowTextW(GetDlgItem(IDC_SEARCH_MEMO_STATUS), RVK::WidenProgramText(text).c_str());
 }

@@ -1,6 +1,7 @@
 #include "mainwnd/CMainWnd.h"
 
 #include "calendar/CHolidayCalendar.h"
+#include "framework/Utf16.h"
 #include "memo/CMemoReader.h"
 #include "memo/MemoTip.h"
 
@@ -8,21 +9,7 @@ using namespace MainWndLayout;
 
 namespace {
 
-// The program's own texts, such as the long date and the holiday names, are Shift-JIS
-// whatever the system's code page.
-constexpr UINT kProgramCodePage = 932;
 constexpr wchar_t kLineEnd[] = L"\r\n";
-
-std::wstring FromProgramText(const char* text) {
-    const int size = ::MultiByteToWideChar(kProgramCodePage, 0, text, -1, nullptr, 0);
-    if (size <= 1) {
-        return std::wstring();
-    }
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    ::MultiByteToWideChar(kProgramCodePage, 0, text, -1, &wide[0], size);
-    wide.resize(static_cast<size_t>(size) - 1);
-    return wide;
-}
 
 } // namespace
 
@@ -85,10 +72,10 @@ std::wstring CMainWnd::MakeDayTip(const CDate& day) {
     if (holiday == nullptr && !hasMemo) {
         return std::wstring();
     }
-    std::wstring tip = FromProgramText(day.Format());
+    std::wstring tip = RVK::WidenProgramText(day.Format());
     if (holiday != nullptr) {
         tip += kLineEnd;
-        tip += FromProgramText(holiday);
+        tip += RVK::WidenProgramText(holiday);
     }
     if (hasMemo) {
         CMemoReader reader;

@@ -12,7 +12,6 @@ using namespace MainWndLayout;
 
 namespace {
 
-constexpr const char* kMemoNameFormat = "%04d%02d%02d.txt";
 constexpr const char* kHelpName = "使い方.txt";
 constexpr const char* kSeparator = "\\";
 
@@ -112,9 +111,7 @@ RVK::CString CMainWnd::GetMemoPath(CDate date) {
     if (settings == nullptr) {
         return RVK::CString();
     }
-    RVK::CString name;
-    name.Format(kMemoNameFormat, date.GetYear(), date.GetMonth(), date.GetDay());
-    return settings->GetMemoDir() + kSeparator + name;
+    return settings->GetMemoDir() + kSeparator + CMemoName::OfAnsi(date);
 }
 
 std::wstring CMainWnd::GetMemoPathW(CDate date) {

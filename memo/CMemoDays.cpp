@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr wchar_t kEveryMemoPattern[] = L"*.txt";
 constexpr int kBitsPerMonth = 32;
 // Past the last day of any month, for a search backwards through a whole month.
 constexpr int kAfterLastDay = kBitsPerMonth;
@@ -83,7 +82,8 @@ bool CMemoDays::ContinueWalk() {
     bool found = false;
     if (m_pWalk == nullptr) {
         m_pWalk = std::make_unique<RVK::CFileFindW>();
-        found = m_pWalk->FindFirstFileExW((m_strFolder + L"\\" + kEveryMemoPattern).c_str());
+        found =
+            m_pWalk->FindFirstFileExW((m_strFolder + L"\\" + CMemoName::kAnyMemoPattern).c_str());
     } else {
         found = m_pWalk->FindNextFileW();
     }

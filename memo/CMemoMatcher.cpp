@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/Utf16.h"
+
 namespace {
 
 constexpr wchar_t kEllipsis[] = L"…";
@@ -11,9 +13,6 @@ bool IsWordBreak(wchar_t c) {
 }
 
 bool IsLineEnd(wchar_t c) { return c == L'\r' || c == L'\n'; }
-
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // The first place in [begin, end) where `word`, folded, occurs in the folded text.
 const wchar_t* FindFolded(const wchar_t* begin, const wchar_t* end, const std::wstring& word) {
@@ -190,10 +189,10 @@ void CMemoMatcher::EndFirstLine(bool tailCut) {
     bool headCut = m_bBeforeCut || before < m_strBefore.size();
     tailCut = tailCut || after < m_strAfter.size();
     size_t head = m_strBefore.size() - before;
-    if (headCut && before > 0 && IsLowSurrogate(m_strBefore[head])) {
+    if (headCut && before > 0 && RVK::IsLowSurrogate(m_strBefore[head])) {
         ++head;
     }
-    if (tailCut && after > 0 && IsHighSurrogate(m_strAfter[after - 1])) {
+    if (tailCut && after > 0 && RVK::IsHighSurrogate(m_strAfter[after - 1])) {
         --after;
     }
     m_strFirstLine.assign(headCut ? kEllipsis : L"");

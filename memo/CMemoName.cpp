@@ -3,8 +3,6 @@
 #include <cstring>
 #include <cwchar>
 
-#include "framework/CString.h"
-
 namespace {
 
 constexpr const char* kNameFormat = "%04d%02d%02d.txt";
@@ -45,10 +43,12 @@ int NumberOf(const wchar_t* digits, size_t count) {
 
 } // namespace
 
-std::wstring CMemoName::Of(const CDate& date) {
+std::wstring CMemoName::Of(const CDate& date) { return Widen(OfAnsi(date)); }
+
+RVK::CString CMemoName::OfAnsi(const CDate& date) {
     RVK::CString name;
     name.Format(kNameFormat, date.GetYear(), date.GetMonth(), date.GetDay());
-    return Widen(name);
+    return name;
 }
 
 std::wstring CMemoName::YearPattern(int year) {

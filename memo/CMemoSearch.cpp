@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr wchar_t kMemoPattern[] = L"\\*.txt";
-
 // Hands a memo's text to the matcher as it is read and keeps the whole text for the
 // cache, as long as it fits the room the cache has left; stops the reading when the
 // search is stopped.
@@ -95,7 +93,7 @@ MemoSearchSummary CMemoSearch::Run(const std::wstring& folder, const CMemoQuery&
 // memos that are gone.
 void CMemoSearch::Walk(const std::wstring& folder, std::vector<Memo>& memos) {
     RVK::CFileFindW find;
-    const std::wstring pattern = folder + kMemoPattern;
+    const std::wstring pattern = folder + L"\\" + CMemoName::kAnyMemoPattern;
     for (bool found = find.FindFirstFileExW(pattern.c_str()); found; found = find.FindNextFileW()) {
         CDate date(0);
         if (CMemoName::ToDate(find.GetFileName(), date)) {

@@ -1,10 +1,9 @@
 #include "memo/CMemoTextDecoder.h"
 
-#include <windows.h>
+#include "framework/Utf16.h"
 
 namespace {
 
-constexpr UINT kShiftJisCodePage = 932;
 constexpr int kNoByte = -1;
 
 // The continuation bytes that follow `lead` in UTF-8, with the range the first of them
@@ -74,13 +73,10 @@ bool IsCp932Trail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && b
 // page does not define, rather than put in U+30FB or '?'. Returns the code units written,
 // 0 on failure.
 int Cp932ToUtf16(const unsigned char* bytes, size_t size, wchar_t* out) {
-    return ::MultiByteToWideChar(kShiftJisCodePage, MB_ERR_INVALID_CHARS,
+    return ::MultiByteToWideChar(RVK::kShiftJisCodePage, MB_ERR_INVALID_CHARS,
                                  reinterpret_cast<const char*>(bytes), static_cast<int>(size), out,
                                  static_cast<int>(size));
 }
-
-bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 } // namespace
 
@@ -228,7 +224,7 @@ wchar_t* CMemoTextDecoder::DecodeUtf16(const unsigned char* bytes, size_t size, 
         const auto unit =
             static_cast<wchar_t>(bigEndian ? (first << 8) | bytes[i] : (bytes[i] << 8) | first);
         if (m_highSurrogate != 0) {
-            if (IsLowSurrogate(unit)) {
+            if (RVK::IsLowSurrogate(unit)) {
                 *out++ = m_highSurrogate;
                 *out++ = unit;
                 m_highSurrogate = 0;
@@ -237,9 +233,9 @@ wchar_t* CMemoTextDecoder::DecodeUtf16(const unsigned char* bytes, size_t size, 
             m_highSurrogate = 0;
             out = Invalid(out);
         }
-        if (IsHighSurrogate(unit)) {
+        if (RVK::IsHighSurrogate(unit)) {
             m_highSurrogate = unit;
-        } else if (IsLowSurrogate(unit)) {
+        } else if (RVK::IsLowSurrogate(unit)) {
             out = Invalid(out);
         } else {
             *out++ = unit == 0 ? kReplacement : unit;

@@ -1,5 +1,6 @@
 #include "memo/MemoTip.h"
 
+#include "framework/Utf16.h"
 #include "memo/CMemoReader.h"
 
 namespace {
@@ -11,8 +12,7 @@ bool IsBlank(wchar_t c) {
 }
 
 bool IsSurrogatePair(const std::wstring& text, size_t i, size_t end) {
-    return text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < end && text[i + 1] >= 0xDC00 &&
-           text[i + 1] <= 0xDFFF;
+    return RVK::IsHighSurrogate(text[i]) && i + 1 < end && RVK::IsLowSurrogate(text[i + 1]);
 }
 
 } // namespace
