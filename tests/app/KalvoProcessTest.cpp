@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/Utf16.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TopWindows.h"
 
@@ -25,11 +26,7 @@ constexpr size_t kLongestFolder = MAX_PATH - 1 - 18;
 // Each folder of a long test path stays far below the file systems' name limits.
 constexpr size_t kFolderNameUnits = 60;
 
-std::wstring Widen(const std::string& text) {
-    wchar_t wide[2 * MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 2 * MAX_PATH);
-    return wide;
-}
+std::wstring Widen(const std::string& text) { return RVK::WidenFrom(CP_ACP, text.c_str()); }
 
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/Utf16.h"
 #include "memo/CMemoDays.h"
 #include "tests/calendar/DateTestSupport.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::wstring Wide(const std::string& path) {
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    return wide;
-}
+std::wstring Wide(const std::string& path) { return RVK::WidenFrom(CP_ACP, path.c_str()); }
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/Utf16.h"
 #include "memo/CMemoReader.h"
 #include "memo/MemoTip.h"
 #include "tests/memo/MemoTestSupport.h"
@@ -17,9 +18,7 @@ namespace {
 
 // The path of `name` in `folder`, for the W calls.
 std::wstring WidePath(const TempDir& folder, const std::wstring& name) {
-    wchar_t path[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, folder.Path().c_str(), -1, path, MAX_PATH);
-    return path + (L"\\" + name);
+    return RVK::WidenFrom(CP_ACP, folder.Path().c_str()) + L"\\" + name;
 }
 
 // Writes `bytes` into the file at `path`, starting `at` bytes into it, and ends the file

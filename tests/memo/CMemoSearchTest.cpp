@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/CDate.h"
+#include "framework/Utf16.h"
 #include "memo/CMemoSearch.h"
 #include "memo/CMemoTextCache.h"
 #include "tests/memo/MemoTestSupport.h"
@@ -17,11 +18,7 @@
 
 namespace {
 
-std::wstring Wide(const std::string& ansi) {
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide, MAX_PATH);
-    return wide;
-}
+std::wstring Wide(const std::string& ansi) { return RVK::WidenFrom(CP_ACP, ansi.c_str()); }
 
 // Writes `bytes` at `at` into the file, which it makes; a file made longer than what is
 // written is sparse, so a large memo costs no time.
